@@ -1,0 +1,2 @@
+#include "platform/sdldpy.h"
+extern const uint32_t SDLDPY_MODE_FLAGS = SDLDPY_FLAGS_WINDOW;  // 0x10000001: as the window program
