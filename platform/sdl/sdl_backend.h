@@ -1,0 +1,19 @@
+// sdl_backend.h: what the SDL 1.2 backend's files share (and its tests reach).
+// Only platform/sdl/ and its tests include this, since it brings in SDL.
+#pragma once
+#include <SDL/SDL.h>
+
+#include <cstdint>
+
+// Registers SDL_Quit to run at exit, once per process, so that every way out
+// (the quit keys' exit, a return from main) shuts the library down and gives
+// back a full-screen mode. Called before the first initialisation.
+void SDLEDGEQuitAtExit();
+
+// Copies a width x height rectangle of 0x00RRGGBB pixels (rows pitch pixels
+// apart) to the surface's top-left corner, clipped to the surface; the rest of
+// the surface keeps its content. Plain row copies on a 0x00RRGGBB 32-bit
+// surface; any other format is converted by the library's blit from a surface
+// that borrows the pixels. Does not update the screen.
+void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, int32_t height,
+                 int32_t pitch);
