@@ -1,0 +1,364 @@
+// capture_edge.cpp: the device edge on a virtual clock (see capture.h), and the
+// run's outputs: presentation hashes, frame PNGs and the WAV file.
+//
+// Everything runs on the main thread: the audio output's callback is called
+// from the clock, with the audio lock held as a device would hold it, so a run
+// is the same on every start, frame for frame and value for value.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+
+#include "core/report.h"
+#include "platform/capture/capture.h"
+#include "platform/edge.h"
+#include "platform/fps.h"
+#include "platform/sdlsnd.h"
+
+namespace {
+
+constexpr uint64_t kMicrosPerSecond = 1000000u;
+constexpr uint64_t kAudioRate = 44100u;                   // values per second
+constexpr int32_t kChunkValues = 4096;                    // one device buffer
+constexpr int32_t kMaxSide = 16384;                       // largest mode side accepted
+constexpr uint64_t kMaxWavData = (UINT32_MAX - 36u) & ~1u;  // what a WAV header can state
+
+struct Capture {
+    // What the run writes (CAPTUREStart).
+    int32_t     frames;     // end after the presentation of this frame; 0: never
+    int32_t     every;      // PNG of every every-th presentation
+    const char* outDir;
+    char*       pngPath;    // outDir + "/frame-NNNNNN.png", owned
+    size_t      pngPathSize;
+    FILE*       hashes;
+    FILE*       wav;
+    uint64_t    wavBytes;   // data bytes written after the header
+    bool        failed;     // an output could not be written
+    bool        exitHooked;
+
+    // Key script, sorted by frame (stable), owned.
+    CAPTUREKey* keys;
+    int32_t     keyCount;
+    int32_t     nextKey;     // first entry not yet delivered
+    bool        polled;      // a poll has happened
+    int32_t     pollFrame;   // frameCount at the last poll
+    bool        keyHeld;     // a key went down at the last poll: it goes up at the next
+    int32_t     heldSym;
+    bool        releasePending;
+
+    // Virtual screen: the mode's pixels as shown.
+    uint32_t* screen;     // owned, width * height
+    int32_t   width;
+    int32_t   height;
+    bool      shown;      // a mode is open (EDGEVideoClose forgets it)
+    int64_t   presentations;
+
+    // Clock.
+    uint64_t clockUs;
+    bool     ticked;      // a frame tick has happened
+    int32_t  tickFrame;   // frameCount seen at the last tick
+    uint64_t sleptMs;     // what the pacing asked to sleep (never slept)
+
+    // Audio.
+    void*    userdata;    // the audio output record, while open
+    bool     paused;
+    uint64_t audioValues; // values pulled so far (the WAV's length in values)
+};
+constinit Capture cap{};
+
+uint8_t chunk[kChunkValues * 2];  // one device buffer of 16-bit values
+
+// The device's audio lock: recursive, as the media library's is (the audio
+// output closes the device with the lock held).
+std::recursive_mutex& AudioMutex() {
+    static std::recursive_mutex mutex;
+    return mutex;
+}
+
+void Fail(const char* what, const char* path) {
+    if (!cap.failed) std::fprintf(stderr, "demo_capture: cannot %s %s\n", what, path);
+    cap.failed = true;
+}
+
+// Pulls every audio value due at the current virtual time: 44100 per second,
+// counted from time 0 in exact integers, so nothing drifts.
+void PullAudio() {
+    const uint64_t due = cap.clockUs * kAudioRate / kMicrosPerSecond;
+    while (cap.audioValues < due) {
+        const uint64_t left = due - cap.audioValues;
+        const int32_t n = left < kChunkValues ? static_cast<int32_t>(left) : kChunkValues;
+        const size_t bytes = static_cast<size_t>(n) * 2u;
+        std::memset(chunk, 0, bytes);  // the device's silence
+        {
+            std::lock_guard<std::recursive_mutex> hold(AudioMutex());
+            if (cap.userdata != nullptr && !cap.paused) {
+                SDLSNDCallback(cap.userdata, chunk, static_cast<int32_t>(bytes));
+            }
+        }
+        if (cap.wav != nullptr && cap.wavBytes + bytes <= kMaxWavData) {
+            if (std::fwrite(chunk, 1, bytes, cap.wav) != bytes) Fail("write", "the WAV file");
+            cap.wavBytes += bytes;
+        }
+        cap.audioValues += static_cast<uint64_t>(n);
+    }
+}
+
+// mkdir -p: creates every missing folder of path; true when it is a folder.
+bool MakeFolder(const char* path) {
+    const size_t n = std::strlen(path);
+    char* p = static_cast<char*>(REPORTZeroAlloc(n + 1, 1));
+    if (p == nullptr) return false;
+    std::memcpy(p, path, n);
+    for (size_t i = 1; i <= n; i++) {
+        if (p[i] == '/' || p[i] == '\0') {
+            const char saved = p[i];
+            p[i] = '\0';
+            if (mkdir(p, 0777) != 0 && errno != EEXIST) {
+                std::free(p);
+                return false;
+            }
+            p[i] = saved;
+        }
+    }
+    std::free(p);
+    struct stat st;
+    return stat(path, &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CloseOutputs() {
+    bool ok = !cap.failed;
+    if (cap.hashes != nullptr) {
+        if (std::fclose(cap.hashes) != 0) ok = false;
+        cap.hashes = nullptr;
+    }
+    if (cap.wav != nullptr) {
+        uint8_t header[CAPTURE_WAV_HEADER];
+        CAPTUREWavHeader(static_cast<uint32_t>(cap.wavBytes), header);
+        if (std::fseek(cap.wav, 0, SEEK_SET) != 0 ||
+            std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
+            ok = false;
+        }
+        if (std::fclose(cap.wav) != 0) ok = false;
+        cap.wav = nullptr;
+    }
+    return ok;
+}
+
+// At process exit, whichever way the run ends (the last frame, a quit key).
+void FlushAtExit() {
+    if (!CAPTUREFlush()) {
+        std::fputs("demo_capture: the output files are incomplete\n", stderr);
+        std::fflush(nullptr);
+        _exit(1);
+    }
+}
+
+}  // namespace
+
+// [SECTION] Run
+
+bool CAPTUREStart(const CAPTURESetup* setup) {
+    if (setup == nullptr || setup->frames < 0 || setup->every < 1 || setup->keyCount < 0 ||
+        (setup->keyCount > 0 && setup->keys == nullptr)) {
+        return false;
+    }
+    (void)CAPTUREFlush();  // a second start ends the first one's outputs
+    cap.failed = false;
+    std::free(cap.keys);
+    std::free(cap.pngPath);
+    cap.keys = setup->keys;
+    cap.keyCount = setup->keyCount;
+    std::stable_sort(cap.keys, cap.keys + cap.keyCount,
+                     [](const CAPTUREKey& a, const CAPTUREKey& b) { return a.frame < b.frame; });
+    cap.nextKey = 0;
+    cap.frames = setup->frames;
+    cap.every = setup->every;
+    cap.outDir = setup->outDir;
+    cap.pngPath = nullptr;
+    cap.pngPathSize = 0;
+    cap.wavBytes = 0;
+
+    if (setup->outDir != nullptr) {
+        if (!MakeFolder(setup->outDir)) {
+            std::fprintf(stderr, "demo_capture: cannot create the folder %s\n", setup->outDir);
+            cap.outDir = nullptr;
+            return false;
+        }
+        cap.pngPathSize = std::strlen(setup->outDir) + 32;  // "/frame-" + digits + ".png"
+        cap.pngPath = static_cast<char*>(REPORTZeroAlloc(cap.pngPathSize, 1));
+        if (cap.pngPath == nullptr) return false;
+    }
+    if (setup->hashPath != nullptr) {
+        cap.hashes = std::fopen(setup->hashPath, "w");
+        if (cap.hashes == nullptr) {
+            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->hashPath);
+            return false;
+        }
+    }
+    if (setup->wavPath != nullptr) {
+        cap.wav = std::fopen(setup->wavPath, "wb");
+        uint8_t header[CAPTURE_WAV_HEADER];
+        CAPTUREWavHeader(0, header);  // valid from the start; sizes completed at the end
+        if (cap.wav == nullptr || std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
+            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->wavPath);
+            return false;
+        }
+        // Audio already pulled before the start is not in the file.
+    }
+    if (!cap.exitHooked) {
+        cap.exitHooked = std::atexit(FlushAtExit) == 0;
+    }
+    return true;
+}
+
+bool CAPTUREFlush() {
+    std::fflush(stdout);
+    return CloseOutputs();
+}
+
+uint64_t CAPTUREClockMicros() { return cap.clockUs; }
+int64_t CAPTUREPresentations() { return cap.presentations; }
+uint64_t CAPTUREAudioValues() { return cap.audioValues; }
+uint64_t CAPTURESleptMs() { return cap.sleptMs; }
+
+uint64_t CAPTUREScreenHash() {
+    if (cap.screen == nullptr) return CAPTUREHashPixels(nullptr, 0);
+    return CAPTUREHashPixels(cap.screen,
+                             static_cast<size_t>(cap.width) * static_cast<size_t>(cap.height));
+}
+
+// [SECTION] Video
+
+bool EDGEVideoOpen(int32_t width, int32_t height, uint32_t /*flags*/, int32_t* depth,
+                   bool* doubleBuffered) {
+    if (width < 0 || height < 0 || width > kMaxSide || height > kMaxSide) return false;
+    const size_t count = static_cast<size_t>(width) * static_cast<size_t>(height);
+    if (cap.screen == nullptr || width != cap.width || height != cap.height) {
+        uint32_t* screen = static_cast<uint32_t*>(REPORTZeroAlloc(count, sizeof(uint32_t)));
+        if (screen == nullptr) return false;
+        std::free(cap.screen);
+        cap.screen = screen;
+        cap.width = width;
+        cap.height = height;
+    } else {
+        std::memset(cap.screen, 0, count * sizeof(uint32_t));  // a new mode starts black
+    }
+    cap.shown = true;
+    if (depth != nullptr) *depth = 32;
+    if (doubleBuffered != nullptr) *doubleBuffered = false;
+    return true;
+}
+
+void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) {
+    if (!cap.shown || cap.screen == nullptr) return;
+    if (pixels == nullptr || width < 0 || height < 0 || pitch < width) return;
+    const int32_t w = std::min(width, cap.width);
+    const int32_t h = std::min(height, cap.height);
+    for (int32_t y = 0; y < h; y++) {
+        const uint32_t* from = pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch);
+        uint32_t* to = cap.screen + static_cast<size_t>(y) * static_cast<size_t>(cap.width);
+        // The screen is opaque: the byte above the colour does not reach it.
+        for (int32_t x = 0; x < w; x++) to[x] = from[x] & 0x00FFFFFFu;
+    }
+    const int64_t index = cap.presentations++;
+    if (cap.hashes != nullptr) {
+        const uint64_t hash = CAPTUREScreenHash();
+        if (std::fprintf(cap.hashes, "%" PRId64 " %" PRId32 " %016" PRIx64 "\n", index, frameCount,
+                         hash) < 0) {
+            Fail("write", "the hash file");
+        }
+    }
+    if (cap.pngPath != nullptr && index % cap.every == 0) {
+        std::snprintf(cap.pngPath, cap.pngPathSize, "%s/frame-%06" PRId64 ".png", cap.outDir,
+                      index);
+        if (!CAPTUREWritePNG(cap.pngPath, cap.screen, cap.width, cap.height)) {
+            Fail("write", cap.pngPath);
+        }
+    }
+    if (cap.failed) std::exit(1);  // FlushAtExit closes what is open
+    if (cap.frames > 0 && frameCount >= cap.frames) std::exit(0);
+}
+
+void EDGEVideoClose() { cap.shown = false; }
+
+// [SECTION] Events
+
+bool EDGEPollEvent(EDGEEvent* event) {
+    if (event == nullptr) return false;
+    if (!cap.polled || frameCount != cap.pollFrame) {
+        // A new frame's poll: the keys pressed at the last poll are let go now,
+        // and entries for frames that had no poll are dropped.
+        cap.polled = true;
+        cap.pollFrame = frameCount;
+        cap.releasePending = cap.keyHeld;
+        cap.keyHeld = false;
+        while (cap.nextKey < cap.keyCount && cap.keys[cap.nextKey].frame < frameCount) {
+            cap.nextKey++;
+        }
+    }
+    if (cap.releasePending) {
+        cap.releasePending = false;
+        event->type = EDGE_EVENT_KEY_UP;
+        event->sym = cap.heldSym;
+        return true;
+    }
+    if (cap.nextKey < cap.keyCount && cap.keys[cap.nextKey].frame == frameCount) {
+        const CAPTUREKey& key = cap.keys[cap.nextKey++];
+        event->type = key.type;
+        event->sym = key.sym;
+        if (key.type == EDGE_EVENT_KEY_DOWN) {
+            cap.keyHeld = true;
+            cap.heldSym = key.sym;
+        }
+        return true;
+    }
+    return false;
+}
+
+// [SECTION] Time
+
+uint32_t EDGETicks() {
+    // The frame pacing reads the clock once per frame. The first reading after
+    // frameCount has changed is that frame's tick: the clock moves on by the
+    // frame time of the current rate, and the audio due by then is pulled.
+    if (!cap.ticked || frameCount != cap.tickFrame) {
+        cap.ticked = true;
+        cap.tickFrame = frameCount;
+        const int32_t rate = frameRate > 0 ? frameRate : 1;
+        cap.clockUs += kMicrosPerSecond / static_cast<uint64_t>(rate);
+        PullAudio();
+    }
+    return static_cast<uint32_t>(cap.clockUs / 1000u);
+}
+
+void EDGEDelay(uint32_t ms) { cap.sleptMs += ms; }  // virtual time does not wait
+
+// [SECTION] Audio
+
+bool EDGEAudioOpen(void* userdata) {
+    if (userdata == nullptr || cap.userdata != nullptr) return false;  // one device at a time
+    std::lock_guard<std::recursive_mutex> hold(AudioMutex());
+    cap.userdata = userdata;
+    cap.paused = true;  // a device opens paused
+    return true;
+}
+
+void EDGEAudioPause(bool pause) {
+    std::lock_guard<std::recursive_mutex> hold(AudioMutex());
+    cap.paused = pause;
+}
+
+void EDGEAudioLock() { AudioMutex().lock(); }
+void EDGEAudioUnlock() { AudioMutex().unlock(); }
+
+void EDGEAudioClose() {
+    std::lock_guard<std::recursive_mutex> hold(AudioMutex());
+    cap.userdata = nullptr;
+    cap.paused = true;
+}

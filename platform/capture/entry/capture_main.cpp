@@ -1,0 +1,25 @@
+// The process entry of demo_capture: reads the command line, sets the capture
+// backend up, then hands over to the demo exactly as the SDL programs do. The
+// run ends inside the backend (after the last frame's presentation) or through
+// the demo's own quit path; either way the outputs are completed at exit.
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/capture/capture.h"
+#include "platform/entry.h"
+
+int main(int argc, char** argv) {
+    CAPTURESetup setup{};
+    switch (CAPTUREParseArgs(argc, argv, &setup)) {
+        case CAPTURE_ARGS_HELP:
+            std::fputs(CAPTURE_USAGE, stdout);
+            return 0;
+        case CAPTURE_ARGS_RUN:
+            break;
+        default:
+            std::fputs(CAPTURE_USAGE, stderr);
+            return 2;
+    }
+    if (!CAPTUREStart(&setup)) return 1;  // the reason is on standard error
+    return MOXA7730Main(argc, argv);
+}
