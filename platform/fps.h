@@ -49,7 +49,7 @@ int32_t FPSTickAt(FPSState* state, uint32_t nowMs);
 // Adjusts the slack by the last frame's error and returns the whole
 // milliseconds to sleep (slack / 1000, truncated). A sleep is due only while the
 // slack is above 0; a slack below one millisecond asks for a sleep of 0 ms.
-[[nodiscard]] uint32_t FPSSleepMs(FPSState* state);
+uint32_t FPSSleepMs(FPSState* state);
 
 // [SECTION] The process-wide pacing the demo uses
 int32_t FPSTick();  // FPSTickAt over the clock; updates the three public variables
