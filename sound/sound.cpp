@@ -49,24 +49,23 @@ SAMPLE* BuildToneTable() {
     return t;
 }
 
-// Gain envelope shared by both fades: the gain starts at `gain` and moves by
-// `direction` (+1 or -1) times the carry of a 1.15 accumulator that gains
-// 0x40000000 / length per value, about 32768 over the whole length.
-void Envelope(SAMPLE* s, int32_t gain, int32_t direction) {
-    const int32_t step = 0x40000000 / s->length;
-    int32_t acc = 0;
+// Gain envelope shared by both fades. The gain moves once per value by the
+// carry of a 1.15 accumulator that gains step = 0x40000000 / length each time
+// (about 32768 over the whole length): after i values the carries add up to
+// exactly (i * step) >> 15, the accumulator keeping the remainder. Written in
+// that closed form the loop has no chain from one value to the next.
+// i * step < length * step <= 2^30, so the product fits.
+void Envelope(SAMPLE* s, bool rising) {
+    const auto step = static_cast<uint32_t>(0x40000000 / s->length);
     int32_t* d = s->values;
     for (int32_t i = 0, n = s->length; i < n; ++i) {
+        const auto moved = static_cast<int32_t>((static_cast<uint32_t>(i) * step) >> 15);
+        const int32_t gain = rising ? moved : 32768 - moved;
         // The product wraps like the rest of the sample arithmetic; for 16-bit
         // values it never needs to.
         const auto product = static_cast<int32_t>(static_cast<uint32_t>(d[i]) *
                                                   static_cast<uint32_t>(gain));
         d[i] = product >> 15;
-        acc += step;
-        if (acc >= 32768) {
-            gain += direction * (acc >> 15);
-            acc &= 0x7FFF;
-        }
     }
 }
 }  // namespace
@@ -96,12 +95,22 @@ void SOUNDSine(SAMPLE* sample, int32_t frequency) {
     // for any f instead of running past its end above 44100.
     const auto step = static_cast<uint32_t>((frequency % kRate) * kSecond / kRate);
     const int32_t* t = table->values;
+    constexpr auto end = static_cast<uint32_t>(kSecond);
     uint32_t phase = 0;
     int32_t* d = sample->values;
-    for (int32_t i = 0, n = sample->length; i < n; ++i) {
-        d[i] = t[phase >> 15];
-        phase += step;
-        if (phase >= static_cast<uint32_t>(kSecond)) phase -= static_cast<uint32_t>(kSecond);
+    const int32_t n = sample->length;
+    // In runs between two wraps of the phase, so that the inner loop is a bare
+    // table walk: a run ends with the first read whose phase would reach the end.
+    int32_t i = 0;
+    while (i < n) {
+        int32_t run = n - i;
+        if (step != 0) run = static_cast<int32_t>(std::min<uint32_t>(run, (end - 1 - phase) / step + 1));
+        for (int32_t r = 0; r < run; ++r) {
+            d[i + r] = t[phase >> 15];
+            phase += step;
+        }
+        i += run;
+        if (phase >= end) phase -= end;
     }
 }
 
@@ -150,7 +159,7 @@ void SOUNDFadeOut(SAMPLE* sample) {
         SOUNDError();
         return;
     }
-    Envelope(sample, 32768, -1);
+    Envelope(sample, false);
 }
 
 void SOUNDFadeIn(SAMPLE* sample) {
@@ -158,5 +167,5 @@ void SOUNDFadeIn(SAMPLE* sample) {
         SOUNDError();
         return;
     }
-    Envelope(sample, 0, +1);
+    Envelope(sample, true);
 }
