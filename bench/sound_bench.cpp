@@ -1,0 +1,157 @@
+// Sound synthesis at the demo's sizes: one music step over the 80000-value
+// loop against a memcpy of the same 320000 bytes in the same run, the two
+// halves of a step on their own, and the whole 32-note sound bank.
+//
+// BM_MusicStepRatio times a step and a memcpy side by side in one loop and
+// reports step_vs_memcpy (step time / memcpy time). BM_SoundBank reports the
+// bank's share of a 40 ms frame as frame_share.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstring>
+#include <vector>
+
+#include "core/rng.h"
+#include "sound/music.h"
+#include "sound/sound.h"
+
+namespace {
+constexpr int32_t kBankSize = 32;
+constexpr int32_t kNoteLength = 22050;
+constexpr size_t kMixBytes = static_cast<size_t>(MUSIC_MIX_LENGTH) * sizeof(int32_t);
+
+// The demo's bank recipe: a chord of f, 2f and 4f under a fade-out.
+void BuildBank(MUSIC* music, SAMPLE* scratch) {
+    for (int32_t n = 0; n < kBankSize; ++n) {
+        SAMPLE* note = SAMPLENew();
+        SAMPLESetLength(note, kNoteLength);
+        const int32_t f = (RNGDraw() & 0x1FF) + 16;
+        SOUNDSine(note, f);
+        SAMPLEAdd(note, note);
+        SAMPLEShiftRight(note, f >> 9);
+        SOUNDSine(scratch, 2 * f);
+        SAMPLEShiftRight(scratch, 0);
+        SAMPLEAdd(note, scratch);
+        SOUNDSine(scratch, 4 * f);
+        SAMPLEShiftRight(scratch, 0);
+        SAMPLEAdd(note, scratch);
+        SAMPLEShiftRight(note, 2);
+        SOUNDFadeOut(note);
+        MUSICAddSample(music, note);
+    }
+}
+
+struct Rig {
+    MUSIC* music = MUSICNew();
+    SAMPLE* scratch = SAMPLENew();
+    Rig() {
+        RNGSeed(RNG_DEMO_SEED);
+        SAMPLESetLength(scratch, kNoteLength);
+        BuildBank(music, scratch);
+        for (int i = 0; i < 50; ++i) {  // a loop with some history in it
+            music->countdown = 0;
+            MUSICStep(music);
+        }
+    }
+    ~Rig() {
+        MUSICFree(&music);
+        SAMPLEFree(&scratch);
+    }
+};
+
+void BM_MusicStep(benchmark::State& state) {
+    Rig rig;
+    for (auto _ : state) {
+        rig.music->countdown = 0;  // make every call a due step
+        MUSICStep(rig.music);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kMixBytes));
+}
+BENCHMARK(BM_MusicStep);
+
+// The half done outside the audio lock.
+void BM_MusicPrepare(benchmark::State& state) {
+    Rig rig;
+    for (auto _ : state) {
+        rig.music->countdown = 0;
+        benchmark::DoNotOptimize(MUSICPrepare(rig.music));
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kMixBytes));
+}
+BENCHMARK(BM_MusicPrepare);
+
+// The half done under the audio lock.
+void BM_MusicCommit(benchmark::State& state) {
+    Rig rig;
+    for (auto _ : state) {
+        state.PauseTiming();
+        rig.music->countdown = 0;
+        benchmark::DoNotOptimize(MUSICPrepare(rig.music));
+        state.ResumeTiming();
+        MUSICCommit(rig.music);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kMixBytes));
+}
+BENCHMARK(BM_MusicCommit);
+
+void BM_MusicMemcpyReference(benchmark::State& state) {
+    std::vector<int32_t> a(MUSIC_MIX_LENGTH, 3), b(MUSIC_MIX_LENGTH);
+    for (auto _ : state) {
+        std::memcpy(b.data(), a.data(), kMixBytes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kMixBytes));
+}
+BENCHMARK(BM_MusicMemcpyReference);
+
+void BM_MusicStepRatio(benchmark::State& state) {
+    using Clock = std::chrono::steady_clock;
+    Rig rig;
+    std::vector<int32_t> a(MUSIC_MIX_LENGTH, 3), b(MUSIC_MIX_LENGTH);
+    double memcpyNs = 0, stepNs = 0;
+    auto lap = [](Clock::time_point& t) {
+        const Clock::time_point now = Clock::now();
+        const double ns = std::chrono::duration<double, std::nano>(now - t).count();
+        t = now;
+        return ns;
+    };
+    for (auto _ : state) {
+        Clock::time_point t = Clock::now();
+        std::memcpy(b.data(), a.data(), kMixBytes);
+        benchmark::ClobberMemory();
+        memcpyNs += lap(t);
+        rig.music->countdown = 0;
+        MUSICStep(rig.music);
+        benchmark::ClobberMemory();
+        stepNs += lap(t);
+    }
+    state.counters["step_vs_memcpy"] = stepNs / memcpyNs;
+}
+BENCHMARK(BM_MusicStepRatio)->MinTime(1.0);
+
+// The 32 notes of the bank (the tone table is already built by then).
+void BM_SoundBank(benchmark::State& state) {
+    SAMPLE* scratch = SAMPLENew();
+    SAMPLESetLength(scratch, kNoteLength);
+    benchmark::DoNotOptimize(SOUNDToneTable());
+    double totalNs = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        MUSIC* music = MUSICNew();
+        RNGSeed(RNG_DEMO_SEED);
+        BuildBank(music, scratch);
+        benchmark::ClobberMemory();
+        totalNs += std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() -
+                                                            start).count();
+        state.PauseTiming();
+        MUSICFree(&music);
+        state.ResumeTiming();
+    }
+    state.counters["frame_share"] = totalNs / static_cast<double>(state.iterations()) / 40e6;
+    SAMPLEFree(&scratch);
+}
+BENCHMARK(BM_SoundBank)->Unit(benchmark::kMillisecond);
+}  // namespace
