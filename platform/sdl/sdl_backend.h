@@ -7,7 +7,8 @@
 
 // Registers SDL_Quit to run at exit, once per process, so that every way out
 // (the quit keys' exit, a return from main) shuts the library down and gives
-// back a full-screen mode. Called before the first initialisation.
+// back a full-screen mode. The entry calls it first thing; the video and audio
+// opens call it too, for programs with another entry (the tests).
 void SDLEDGEQuitAtExit();
 
 // Copies a width x height rectangle of 0x00RRGGBB pixels (rows pitch pixels
