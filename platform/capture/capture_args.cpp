@@ -51,7 +51,8 @@ int32_t CAPTUREParseArgs(int32_t argc, const char* const* argv, CAPTURESetup* se
     bool seenFrames = false, seenKeys = false, seenOut = false, seenEvery = false;
     bool seenWav = false, seenHashes = false;
     const char* keySpec = nullptr;
-    for (int32_t i = 1; i < argc; i++) {
+    int32_t i = 1;
+    while (i < argc) {
         const char* opt = argv[i];
         if (opt == nullptr) return CAPTURE_ARGS_BAD;
         if (std::strcmp(opt, "--help") == 0) return CAPTURE_ARGS_HELP;
@@ -83,7 +84,7 @@ int32_t CAPTUREParseArgs(int32_t argc, const char* const* argv, CAPTURESetup* se
             return CAPTURE_ARGS_BAD;
         }
         *seen = true;
-        i++;  // the value
+        i += 2;  // the option and its value
     }
     if (!seenFrames) {
         *setup = CAPTURESetup{};
