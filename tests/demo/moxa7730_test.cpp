@@ -79,7 +79,8 @@ TEST(Keys, SpaceRequestsTheNextSceneOnce) {
 
 TEST(Keys, OtherCodesChangeNothing) {
     const Flags before = Snapshot();
-    for (int code : {0, 'a', 'z', 'Z', '0', -1, -128, 127, 10}) {
+    const int codes[] = {0, 'a', 'z', 'Z', '0', -1, -128, 127, 10};
+    for (int code : codes) {
         MOXA7730HandleKey(static_cast<int8_t>(code));
     }
     EXPECT_TRUE(Same(before, Snapshot()));
@@ -88,7 +89,8 @@ TEST(Keys, OtherCodesChangeNothing) {
 TEST(KeysDeathTest, QuitKeysFadeOutAndExitWithStatusZero) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // 27 is Escape (and a symbol such as 283 whose low byte is 27); Q and q.
-    for (int code : {27, 'Q', 'q'}) {
+    const int codes[] = {27, 'Q', 'q'};
+    for (int code : codes) {
         EXPECT_EXIT(MOXA7730HandleKey(static_cast<int8_t>(code)), testing::ExitedWithCode(0), "")
             << "code " << code;
     }
@@ -112,7 +114,7 @@ TEST(Palette, SixRampsJoinWithoutSteps) {
     EXPECT_EQ(0xFF0000, p[1024]);
     EXPECT_EQ(0xFFFF00, p[1279]);
     EXPECT_EQ(0xFFFF00, p[1280]);
-    EXPECT_EQ(0x01FF00, p[1535]);  // one red step from wrapping back to entry 0
+    EXPECT_EQ(0x00FF00, p[1535]);  // the last ramp ends where the first begins
     EXPECT_EQ(0x00FF80, p[128]);
     EXPECT_EQ(0x8000FF, p[640]);
 }
