@@ -58,6 +58,8 @@ struct Capture {
     int32_t   height;
     bool      shown;      // a mode is open (EDGEVideoClose forgets it)
     int64_t   presentations;
+    bool      hashKnown;  // screenHash is the hash of the screen as it is
+    uint64_t  screenHash;
 
     // Clock.
     uint64_t clockUs;
@@ -229,8 +231,14 @@ uint64_t CAPTURESleptMs() { return cap.sleptMs; }
 
 uint64_t CAPTUREScreenHash() {
     if (cap.screen == nullptr) return CAPTUREHashPixels(nullptr, 0);
-    return CAPTUREHashPixels(cap.screen,
-                             static_cast<size_t>(cap.width) * static_cast<size_t>(cap.height));
+    // The hash walks every byte in order and cannot be split; a screen that a
+    // presentation left unchanged (the black passes of a fade-out) keeps it.
+    if (!cap.hashKnown) {
+        cap.screenHash = CAPTUREHashPixels(
+            cap.screen, static_cast<size_t>(cap.width) * static_cast<size_t>(cap.height));
+        cap.hashKnown = true;
+    }
+    return cap.screenHash;
 }
 
 // [SECTION] Video
@@ -250,6 +258,7 @@ bool EDGEVideoOpen(int32_t width, int32_t height, uint32_t /*flags*/, int32_t* d
         std::memset(cap.screen, 0, count * sizeof(uint32_t));  // a new mode starts black
     }
     cap.shown = true;
+    cap.hashKnown = false;
     if (depth != nullptr) *depth = 32;
     if (doubleBuffered != nullptr) *doubleBuffered = false;
     return true;
@@ -260,12 +269,18 @@ void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int
     if (pixels == nullptr || width < 0 || height < 0 || pitch < width) return;
     const int32_t w = std::min(width, cap.width);
     const int32_t h = std::min(height, cap.height);
+    uint32_t changed = 0;
     for (int32_t y = 0; y < h; y++) {
         const uint32_t* from = pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch);
         uint32_t* to = cap.screen + static_cast<size_t>(y) * static_cast<size_t>(cap.width);
         // The screen is opaque: the byte above the colour does not reach it.
-        for (int32_t x = 0; x < w; x++) to[x] = from[x] & 0x00FFFFFFu;
+        for (int32_t x = 0; x < w; x++) {
+            const uint32_t p = from[x] & 0x00FFFFFFu;
+            changed |= to[x] ^ p;
+            to[x] = p;
+        }
     }
+    if (changed != 0) cap.hashKnown = false;
     const int64_t index = cap.presentations++;
     if (cap.hashes != nullptr) {
         const uint64_t hash = CAPTUREScreenHash();

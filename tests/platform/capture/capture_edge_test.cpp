@@ -173,13 +173,24 @@ TEST(CaptureScreen, PresentationsComposeAtTheTopLeft) {
     EXPECT_EQ(CAPTUREScreenHash(), CAPTUREHashPixels(afterBig, 12));
     EXPECT_EQ(CAPTUREPresentations() - count, 2);
 
+    // The same picture again, then one that differs in its last shown pixel only.
+    EDGEVideoPresent(big.data(), 5, 5, 5);
+    EXPECT_EQ(CAPTUREScreenHash(), CAPTUREHashPixels(afterBig, 12));
+    big[13] = 0x10000u;
+    EDGEVideoPresent(big.data(), 5, 5, 5);
+    uint32_t afterOne[12];
+    std::memcpy(afterOne, afterBig, sizeof afterOne);
+    afterOne[11] = 0x10000u;
+    EXPECT_EQ(CAPTUREScreenHash(), CAPTUREHashPixels(afterOne, 12));
+    EXPECT_EQ(CAPTUREPresentations() - count, 4);
+
     EDGEVideoPresent(nullptr, 2, 2, 2);  // refused: nothing shown, nothing counted
     EDGEVideoPresent(small, 3, 1, 2);    // rows shorter than the width
-    EXPECT_EQ(CAPTUREPresentations() - count, 2);
+    EXPECT_EQ(CAPTUREPresentations() - count, 4);
 
     EDGEVideoClose();  // no mode: nothing to present on
     EDGEVideoPresent(small, 2, 2, 3);
-    EXPECT_EQ(CAPTUREPresentations() - count, 2);
+    EXPECT_EQ(CAPTUREPresentations() - count, 4);
     ASSERT_TRUE(EDGEVideoOpen(4, 3, 0x10000001u, &depth, &flip));  // a new mode is black
     const uint32_t black[12] = {};
     EXPECT_EQ(CAPTUREScreenHash(), CAPTUREHashPixels(black, 12));
