@@ -528,8 +528,11 @@ int32_t SAMPLEResample(SAMPLE* s, int32_t n) {
     const int32_t* old = s->values;
     // Error terms in 64 bits: they swing by up to the larger of the two lengths.
     if (n < length) {
-        // Dropping: keep value j whenever the error term has gone positive.
-        int64_t e = int64_t{n} - length;
+        // Dropping: keep value j whenever the error term has gone positive. The
+        // term starts at n, so the first value is kept and exactly n are kept in
+        // all (starting it at n - length would keep only n - 1 and leave the last
+        // place empty).
+        int64_t e = int64_t{n};
         int32_t w = 0;
         for (int32_t j = 0; j < length; ++j) {
             if (e > 0) {

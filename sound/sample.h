@@ -84,8 +84,8 @@ void SAMPLEReverse(SAMPLE* s);
 void SAMPLEMapRange(SAMPLE* s, int32_t lo, int32_t hi);
 
 // Nearest-value resampling of L values to n > 0 values; length = capacity = n.
-// Growing repeats values evenly (L=2 -> n=4: a a b b). Shrinking keeps n - 1 of
-// the values, evenly spread, and leaves the last one 0 (L=4 -> n=2: c 0).
+// Growing repeats values evenly (L=2 -> n=4: a a b b). Shrinking keeps n of the
+// values, evenly spread, the first one included (L=4 -> n=2: a c).
 // n == L changes nothing; an empty sample is refused. Returns the new length.
 int32_t SAMPLEResample(SAMPLE* s, int32_t n);
 

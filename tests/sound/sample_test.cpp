@@ -383,14 +383,14 @@ TEST(Sample, ResampleRepeatsOrDropsEvenly) {
     SAMPLEResample(one.get(), 3);
     EXPECT_EQ(Of(one.get()), (Values{9, 9, 9}));
 
-    // Dropping keeps n - 1 values and leaves the last place 0.
+    // Dropping keeps exactly n values, evenly spread from the first.
     Sample down(Make({1, 2, 3, 4}));
     EXPECT_EQ(SAMPLEResample(down.get(), 2), 2);
-    EXPECT_EQ(Of(down.get()), (Values{3, 0}));
+    EXPECT_EQ(Of(down.get()), (Values{1, 3}));
     EXPECT_EQ(down->capacity, 2);
     Sample down10(Make({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     SAMPLEResample(down10.get(), 4);
-    EXPECT_EQ(Of(down10.get()), (Values{3, 6, 8, 0}));
+    EXPECT_EQ(Of(down10.get()), (Values{1, 3, 6, 8}));
 
     Sample same(Make({1, 2}));
     EXPECT_EQ(SAMPLEResample(same.get(), 2), 2);
