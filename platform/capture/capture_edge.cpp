@@ -77,10 +77,11 @@ constinit Capture cap{};
 uint8_t chunk[kChunkValues * 2];  // one device buffer of 16-bit values
 
 // The device's audio lock: recursive, as the media library's is (the audio
-// output closes the device with the lock held).
+// output closes the device with the lock held). Never destroyed, so that exit
+// handlers that close the audio output still find it.
 std::recursive_mutex& AudioMutex() {
-    static std::recursive_mutex mutex;
-    return mutex;
+    static std::recursive_mutex* const mutex = new std::recursive_mutex();
+    return *mutex;
 }
 
 void Fail(const char* what, const char* path) {
