@@ -125,6 +125,59 @@ void ShortWalk(IMG* img, int64_t x, int64_t y, int64_t sx, int64_t sy, uint64_t 
         }
     }
 }
+
+// The unchecked walk of n + 1 points from pixel index `at`, error e in
+// (0, D]; every point must lie inside the image. Error terms in int64_t, as
+// a clipped walk's deltas may reach 2^32 - 1.
+void Walk(uint32_t* pixels, ptrdiff_t at, int64_t n, int64_t e, int64_t d, int64_t D,
+          ptrdiff_t majorStride, ptrdiff_t minorStride, uint32_t colour) {
+    for (; n >= 0; --n) {
+        pixels[at] = colour;
+        at += majorStride;
+        e -= d;
+        if (e <= 0) {
+            e += D;
+            at += minorStride;
+        }
+    }
+}
+
+// Both ends inside the image and a major delta of at least 2 (the common case
+// of glyph strokes): every delta fits in int32_t, and so does the walk.
+void InsideWalk(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) {
+    const int32_t w = img->width;
+    int32_t dx = x2 - x1;
+    int32_t dy = y2 - y1;
+    const ptrdiff_t sx = dx < 0 ? -1 : 1;
+    const ptrdiff_t sy = dy < 0 ? -w : w;
+    dx = dx < 0 ? -dx : dx;
+    dy = dy < 0 ? -dy : dy;
+    uint32_t* p = img->pixels + static_cast<ptrdiff_t>(y1) * w + x1;
+    if (dx > dy) {
+        int32_t e = dx >> 1;
+        for (int32_t n = dx; n > 0; --n) {  // the last point is stored after the loop
+            *p = colour;
+            p += sx;
+            e -= dy;
+            if (e <= 0) {
+                e += dx;
+                p += sy;
+            }
+        }
+    } else {
+        int32_t e = dy >> 1;
+        for (int32_t n = dy; n > 0; --n) {
+            *p = colour;
+            p += sy;
+            e -= dx;
+            if (e <= 0) {
+                e += dy;
+                p += sx;
+            }
+        }
+    }
+    *p = colour;
+}
 }  // namespace
 
 void IMGDrawLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) {
@@ -140,6 +193,11 @@ void IMGDrawLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint3
     }
     if (img->pixels == nullptr) {
         IMGError();
+        return;
+    }
+    if (IMGInside(img, x1, y1) && IMGInside(img, x2, y2) &&
+        (x2 - x1 > 1 || x1 - x2 > 1 || y2 - y1 > 1 || y1 - y2 > 1)) {
+        InsideWalk(img, x1, y1, x2, y2, colour);
         return;
     }
 
@@ -163,24 +221,20 @@ void IMGDrawLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint3
     const Axis& major = xMajor ? ax : ay;
     const Axis& minor = xMajor ? ay : ax;
 
+    // Clip: the steps [first, last] inside the image, and the minor steps m
+    // and error e at step `first`, advanced arithmetically.
     int64_t first = 0;
-    int64_t last = static_cast<int64_t>(D);
-    int64_t m = 0;  // minor steps taken before the first visible point
+    int64_t last = 0;
+    if (!Clip(major, minor, D, d, e0, &first, &last)) return;
+    int64_t m = 0;
     int64_t e = static_cast<int64_t>(e0);
-    const bool inside =
-        x1 >= 0 && x1 < w && y1 >= 0 && y1 < h && x2 >= 0 && x2 < w && y2 >= 0 && y2 < h;
-    if (!inside) {
-        if (!Clip(major, minor, D, d, e0, &first, &last)) return;
-        // Advance the error term arithmetically to step `first`.
-        const uint64_t walked = static_cast<uint64_t>(first) * d;  // <= D * d < 2^64
-        if (walked < e0) {
-            m = 0;
-            e = static_cast<int64_t>(e0 - walked);
-        } else {
-            const uint64_t t = walked - e0;
-            m = static_cast<int64_t>(t / D) + 1;
-            e = static_cast<int64_t>(D - t % D);
-        }
+    const uint64_t walked = static_cast<uint64_t>(first) * d;  // <= D * d < 2^64
+    if (walked < e0) {
+        e = static_cast<int64_t>(e0 - walked);
+    } else {
+        const uint64_t t = walked - e0;
+        m = static_cast<int64_t>(t / D) + 1;
+        e = static_cast<int64_t>(D - t % D);
     }
 
     // Unchecked walk over [first, last]: every point there is inside the image.
@@ -191,17 +245,7 @@ void IMGDrawLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint3
     const int64_t py = xMajor ? minorStart : majorStart;
     const ptrdiff_t majorStride = static_cast<ptrdiff_t>(xMajor ? sx : sy * width);
     const ptrdiff_t minorStride = static_cast<ptrdiff_t>(xMajor ? sy * width : sx);
-    const int64_t minorDelta = static_cast<int64_t>(d);
-    const int64_t majorDelta = static_cast<int64_t>(D);
-    uint32_t* const pixels = img->pixels;
-    ptrdiff_t at = static_cast<ptrdiff_t>(py * width + px);
-    for (int64_t n = last - first; n >= 0; --n) {
-        pixels[at] = colour;
-        at += majorStride;
-        e -= minorDelta;
-        if (e <= 0) {
-            e += majorDelta;
-            at += minorStride;
-        }
-    }
+    const ptrdiff_t at = static_cast<ptrdiff_t>(py * width + px);
+    Walk(img->pixels, at, last - first, e, static_cast<int64_t>(d), static_cast<int64_t>(D),
+         majorStride, minorStride, colour);
 }
