@@ -6,6 +6,7 @@
 
 #include "core/report.h"
 #include "image/img.h"
+#include "vector/sine.h"
 
 const char* const OBJ2D_IDENTITY[5] = {"OBJ2D   ", "20120515", "Vaskoril", "C       ",
                                        "CODE    "};
@@ -73,6 +74,74 @@ const VEC2D* FarthestPoint(const OBJ2D* obj) {
         return nullptr;
     }
     return PointAt(obj, obj->farthest);
+}
+
+// [SECTION] Pose
+//
+// The pose of one object, prepared once for all its points: the arithmetic of
+// VEC2DMul by scale, VEC2DRotate by angle and VEC2DAdd of position, in that
+// order and with the same results (wrapping products and sums, 64-bit rotation
+// products shifted right by 15, angle 0 exact), without a call per step.
+struct Pose {
+    uint32_t kx, ky;  // scale
+    uint32_t px, py;  // position
+    int64_t s, c;     // table sine and cosine of the angle
+    bool turn;        // angle != 0
+};
+
+Pose PoseOf(const OBJ2D* obj) {
+    Pose p;
+    p.kx = static_cast<uint32_t>(obj->scale->x);
+    p.ky = static_cast<uint32_t>(obj->scale->y);
+    p.px = static_cast<uint32_t>(obj->position->x);
+    p.py = static_cast<uint32_t>(obj->position->y);
+    p.turn = obj->angle != 0;
+    p.s = SINE_TABLE[obj->angle & SINE_MASK];
+    p.c = SINE_TABLE[(obj->angle + 256) & SINE_MASK];
+    return p;
+}
+
+void Place(const Pose& p, int32_t x, int32_t y, int32_t* outX, int32_t* outY) {
+    int32_t sx = static_cast<int32_t>(static_cast<uint32_t>(x) * p.kx);
+    int32_t sy = static_cast<int32_t>(static_cast<uint32_t>(y) * p.ky);
+    if (p.turn) {
+        const int64_t wx = sx;
+        const int64_t wy = sy;
+        sx = static_cast<int32_t>((wx * p.c - wy * p.s) >> 15);
+        sy = static_cast<int32_t>((wx * p.s + wy * p.c) >> 15);
+    }
+    *outX = static_cast<int32_t>(static_cast<uint32_t>(sx) + p.px);
+    *outY = static_cast<int32_t>(static_cast<uint32_t>(sy) + p.py);
+}
+
+// A segment placed by its object's pose, ready for IMGDrawLine.
+struct Line {
+    int32_t x1, y1, x2, y2;  // image coordinates
+    uint32_t colour;         // the start point's colour
+};
+
+// The object's segments top, top - 1, ... down to bottom (the drawing order
+// runs from the last segment to the first) through its pose: each a posed
+// copy, as SEG2DMul by scale, SEG2DRotate by angle and SEG2DTranslate by
+// position would make it. Returns the number of lines written; a segment
+// without both endpoints is reported and left out. The object and its segment
+// list, position and scale must be present; 0 <= bottom <= top + 1 <= count.
+int32_t PoseLines(const OBJ2D* obj, int32_t top, int32_t bottom, Line* lines) {
+    const Pose pose = PoseOf(obj);
+    void* const* slots = obj->segments->slots;
+    int32_t n = 0;
+    for (int32_t i = top; i >= bottom; --i) {
+        const SEG2D* s = static_cast<const SEG2D*>(slots[i]);
+        if (s == nullptr || s->start == nullptr || s->end == nullptr) {
+            OBJ2DError();
+            continue;
+        }
+        Line& l = lines[n++];
+        Place(pose, s->start->x, s->start->y, &l.x1, &l.y1);
+        Place(pose, s->end->x, s->end->y, &l.x2, &l.y2);
+        l.colour = s->start->colour;
+    }
+    return n;
 }
 
 // [SECTION] Parser state
@@ -465,20 +534,16 @@ void OBJ2DDraw(const OBJ2D* obj, IMG* img) {
         OBJ2DError();
         return;
     }
-    VEC2D start;
-    VEC2D end;
-    SEG2D posed{&start, &end};
-    for (int32_t i = obj->segments->count - 1; i >= 0; --i) {
-        const SEG2D* s = static_cast<const SEG2D*>(obj->segments->slots[i]);
-        if (s == nullptr || s->start == nullptr || s->end == nullptr) {
-            OBJ2DError();
-            continue;
+    // Posed a batch at a time before any is drawn: the endpoint loads of a
+    // batch are independent and overlap, instead of each waiting behind the
+    // previous line's walk.
+    constexpr int32_t kBatch = 32;
+    Line batch[kBatch];
+    for (int32_t top = obj->segments->count - 1; top >= 0; top -= kBatch) {
+        const int32_t n = PoseLines(obj, top, top >= kBatch ? top - kBatch + 1 : 0, batch);
+        for (int32_t i = 0; i < n; ++i) {
+            IMGDrawLine(img, batch[i].x1, batch[i].y1, batch[i].x2, batch[i].y2, batch[i].colour);
         }
-        SEG2DCopy(s, &posed);
-        SEG2DMul(&posed, obj->scale);
-        SEG2DRotate(&posed, obj->angle);
-        SEG2DTranslate(&posed, obj->position);
-        SEG2DDraw(&posed, img);
     }
 }
 
@@ -509,14 +574,13 @@ void OBJ2DDrawPointsPosed(const OBJ2D* obj, IMG* img) {
         OBJ2DError();
         return;
     }
+    const Pose pose = PoseOf(obj);
     for (int32_t i = obj->points->count - 1; i >= 0; --i) {
         const VEC2D* p = PointAt(obj, i);
         if (p == nullptr) continue;
-        VEC2D q = *p;
-        VEC2DMul(&q, obj->scale);
-        VEC2DRotate(&q, obj->angle);
-        VEC2DAdd(obj->position, &q);
-        IMGSetPixel(img, q.x, q.y, q.colour);
+        int32_t x, y;
+        Place(pose, p->x, p->y, &x, &y);
+        IMGSetPixel(img, x, y, p->colour);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <random>
 #include <string>
 
 #include "core/report.h"
@@ -160,6 +161,38 @@ TEST(Obj2d, PosedDrawingRotatesAboutTheModelOrigin) {
                                 "..#..",
                                 "....."});
     EXPECT_EQ(3, PointOf(o.get(), 1)->x);
+}
+
+TEST(Obj2d, PosedDrawingEqualsTheSegmentSteps) {
+    // OBJ2DDraw against its definition: per segment, last to first, a copy
+    // multiplied by scale, rotated, translated and drawn.
+    std::mt19937 rng(515u);
+    auto in = [&rng](int32_t lo, int32_t hi) {
+        return std::uniform_int_distribution<int32_t>(lo, hi)(rng);
+    };
+    Img got(Sized(64, 48));
+    Img want(Sized(64, 48));
+    for (int round = 0; round < 300; ++round) {
+        Obj o(OBJ2DNew());
+        const int n = in(1, 12);
+        for (int i = 0; i < n; ++i) WithSegment(o.get(), in(0, 15), in(0, 15), in(0, 15), in(0, 15));
+        OBJ2DSetColor(o.get(), static_cast<uint32_t>(round + 1));
+        PointOf(o.get(), 0)->colour = 0x00ABCDEFu;  // segments keep their own colours
+        o->scale->x = in(-4, 4);
+        o->scale->y = in(-4, 4);
+        o->angle = round % 3 == 0 ? 0 : in(-3000, 3000);
+        o->position->x = in(-20, 80);
+        o->position->y = in(-20, 70);
+        OBJ2DDraw(o.get(), got.get());
+        for (int32_t i = o->segments->count - 1; i >= 0; --i) {
+            Owned<SEG2D, SEG2DFree> copy(SEG2DClone(SegmentOf(o.get(), i)));
+            SEG2DMul(copy.get(), o->scale);
+            SEG2DRotate(copy.get(), o->angle);
+            SEG2DTranslate(copy.get(), o->position);
+            SEG2DDraw(copy.get(), want.get());
+        }
+        ASSERT_TRUE(IMGEqual(got.get(), want.get())) << "round " << round;
+    }
 }
 
 TEST(Obj2d, LaterSegmentsAreDrawnFirst) {
