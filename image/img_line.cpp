@@ -19,10 +19,14 @@
 //       m(i) = floor((i * d - e0) / D) + 1          (d: minor delta, e0 = D / 2)
 //   with the error after them e(i) = e0 - i * d + m(i) * D.
 //
-// Lines of one or two points (D <= 1) break that invariant (the error starts at
-// 0, which is how a zero minor delta still takes a minor step) and are walked
-// point by point. Deltas are taken in 64 bits: any int32_t coordinates are
-// safe, and every product below fits in uint64_t (see Clip).
+// Three paths, all giving the points of the reference walk:
+//   - both ends inside and D >= 2 (every glyph stroke): no clipping, a 32-bit
+//     pointer walk;
+//   - lines of one or two points (D <= 1), which break the invariant above
+//     (the error starts at 0, which is how a zero minor delta still takes a
+//     minor step): walked point by point;
+//   - the rest: clipped as above. Deltas are taken in 64 bits, so any int32_t
+//     coordinates are safe, and every product fits in uint64_t (see Clip).
 #include <cstddef>
 #include <cstdint>
 
