@@ -21,6 +21,7 @@
 #include <cstring>
 #include <vector>
 
+#include "bench/plain_line.h"
 #include "image/img.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
@@ -48,77 +49,6 @@ void BM_ParseFont16(benchmark::State& state) { BenchParse(state, FONT16_TEXT); }
 BENCHMARK(BM_ParseFont16);
 void BM_ParseObjLib(benchmark::State& state) { BenchParse(state, OBJLIB_TEXT); }
 BENCHMARK(BM_ParseObjLib);
-
-void PlainLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) {
-    int32_t dx = x2 - x1;
-    int32_t dy = y2 - y1;
-    const int32_t sx = dx < 0 ? -1 : 1;
-    const int32_t sy = dy < 0 ? -1 : 1;
-    dx = dx < 0 ? -dx : dx;
-    dy = dy < 0 ? -dy : dy;
-    uint32_t* p = img->pixels;
-    const int32_t w = img->width;
-    int32_t x = x1;
-    int32_t y = y1;
-    if (dx > dy) {
-        int32_t e = dx >> 1;
-        for (int32_t n = dx; n >= 0; --n) {
-            p[y * w + x] = colour;
-            x += sx;
-            e -= dy;
-            if (e <= 0) {
-                e += dx;
-                y += sy;
-            }
-        }
-    } else {
-        int32_t e = dy >> 1;
-        for (int32_t n = dy; n >= 0; --n) {
-            p[y * w + x] = colour;
-            y += sy;
-            e -= dx;
-            if (e <= 0) {
-                e += dy;
-                x += sx;
-            }
-        }
-    }
-}
-
-// The plain walk with every point tested, for segments not wholly inside.
-void CheckedLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) {
-    int32_t dx = x2 - x1;
-    int32_t dy = y2 - y1;
-    const int32_t sx = dx < 0 ? -1 : 1;
-    const int32_t sy = dy < 0 ? -1 : 1;
-    dx = dx < 0 ? -dx : dx;
-    dy = dy < 0 ? -dy : dy;
-    const bool xMajor = dx > dy;
-    const int32_t major = xMajor ? dx : dy;
-    const int32_t minor = xMajor ? dy : dx;
-    int32_t x = x1;
-    int32_t y = y1;
-    int32_t e = major >> 1;
-    for (int32_t n = major; n >= 0; --n) {
-        if (x >= 0 && x < img->width && y >= 0 && y < img->height) {
-            img->pixels[y * img->width + x] = colour;
-        }
-        if (xMajor) {
-            x += sx;
-        } else {
-            y += sy;
-        }
-        e -= minor;
-        if (e <= 0) {
-            e += major;
-            if (xMajor) {
-                y += sy;
-            } else {
-                x += sx;
-            }
-        }
-    }
-}
 
 struct Segment {
     int32_t x1, y1, x2, y2;
@@ -195,7 +125,7 @@ void DrawFromLists(Screen* s) {
                 if (Inside(x1, y1) && Inside(x2, y2)) {
                     PlainLine(s->img, x1, y1, x2, y2, g->start->colour);
                 } else {
-                    CheckedLine(s->img, x1, y1, x2, y2, g->start->colour);
+                    (void)CheckedLine(s->img, Line{x1, y1, x2, y2}, g->start->colour, nullptr);
                 }
             }
         }
