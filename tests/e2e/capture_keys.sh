@@ -34,6 +34,22 @@ expect_status five 0
 wav_check "$WORK/five.wav" $((40 * 1764 + 40 * 882 + 40 * 1764))
 pass "6 doubles the virtual rate, 5 restores it"
 
+# With the overlay on (8), the measured rate it shows in its first row, two
+# hexadecimal digits of 16 x 16 at the top-left corner, is all that 6 changes
+# (0x19 at 25 frames per second; more once 50 frames per second are measured).
+if command -v convert >/dev/null; then
+  run_capture over25 --frames 100 --keys "5:8" --out "$WORK/over25" --hashes "$WORK/over25.txt"
+  expect_status over25 0
+  run_capture over50 --frames 100 --keys "5:8,40:6" --out "$WORK/over50"
+  expect_status over50 0
+  last=$(printf 'frame-%06d.png' "$(tail -n 1 "$WORK/over25.txt" | cut -d' ' -f1)")
+  box=$(convert "$WORK/over25/$last" "$WORK/over50/$last" -compose difference -composite \
+    -format '%@' info: 2>/dev/null)
+  echo "$box" | awk -F'[x+]' '{ exit !($1 > 0 && $2 > 0 && $3 + $1 <= 32 && $4 + $2 <= 16) }' ||
+    fail "6 with the overlay on changed the region $box, expected inside 32 x 16 at the top-left corner"
+  pass "the overlay's measured rate is the only picture 6 changes ($box)"
+fi
+
 # m at frame 60 (scene C): frame 60 is still faded into frame 61's background,
 # from then on every frame starts black, so pictures differ from frame 62 on.
 run_capture fade --frames 120 --keys "$SPACES,60:m" --hashes "$WORK/fade.txt"
