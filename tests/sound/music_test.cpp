@@ -10,20 +10,10 @@
 #include "core/report.h"
 #include "core/rng.h"
 #include "tests/support/test_support.h"
+#include "tests/support/sample_values.h"
 
 namespace {
 using Music = Owned<MUSIC, MUSICFree>;
-using Values = std::vector<int32_t>;
-
-SAMPLE* Make(std::initializer_list<int32_t> values) {
-    SAMPLE* s = SAMPLENew();
-    SAMPLESetLength(s, static_cast<int32_t>(values.size()));
-    int32_t i = 0;
-    for (int32_t v : values) s->values[i++] = v;
-    return s;
-}
-
-Values Of(const SAMPLE* s) { return Values(s->values, s->values + s->length); }
 
 // A music whose loop is `length` values long, all 0, with the given notes.
 MUSIC* Small(int32_t length, std::initializer_list<SAMPLE*> notes) {

@@ -11,20 +11,10 @@
 
 #include "core/report.h"
 #include "tests/support/test_support.h"
+#include "tests/support/sample_values.h"
 
 namespace {
 using Sample = Owned<SAMPLE, SAMPLEFree>;
-using Values = std::vector<int32_t>;
-
-SAMPLE* Make(std::initializer_list<int32_t> values) {
-    SAMPLE* s = SAMPLENew();
-    SAMPLESetLength(s, static_cast<int32_t>(values.size()));
-    int32_t i = 0;
-    for (int32_t v : values) s->values[i++] = v;
-    return s;
-}
-
-Values Of(const SAMPLE* s) { return Values(s->values, s->values + s->length); }
 
 std::string Text(const SAMPLE* s) {
     char* t = SAMPLEToASCII(s);

@@ -13,6 +13,7 @@
 #include "image/img.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
+#include "tests/support/objects.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
 #include "vector/seg2d.h"
@@ -30,20 +31,6 @@ constexpr int kApostrophe = 39;
 constexpr int kEight = 56;
 constexpr int kAt = 64;
 constexpr int kEsc = 127;
-
-const OBJ2D* Entry(const LIST* list, int i) { return static_cast<const OBJ2D*>(LISTGet(list, i)); }
-const SEG2D* Seg(const OBJ2D* obj, int i) { return static_cast<const SEG2D*>(LISTGet(obj->segments, i)); }
-
-// "x0,y0>x1,y1" for every segment, in file order.
-std::vector<std::string> Picture(const OBJ2D* obj) {
-    std::vector<std::string> out;
-    for (int i = 0; i < obj->segments->count; ++i) {
-        const SEG2D* s = Seg(obj, i);
-        out.push_back(std::to_string(s->start->x) + "," + std::to_string(s->start->y) + ">" +
-                      std::to_string(s->end->x) + "," + std::to_string(s->end->y));
-    }
-    return out;
-}
 
 // What each font text must hold.
 struct FontFacts {
