@@ -64,7 +64,7 @@ struct CAPTURESetup {
     int32_t     frames;    // the run ends after frame frames has been presented; 0: never
     int32_t     every;     // every every-th presentation is written to outDir
     const char* outDir;    // folder for frame-NNNNNN.png, or null
-    const char* wavPath;   // the audio as WAV, or null
+    const char* wavPath;   // the audio as WAV, or null (its first 4 GiB, 13.5 hours)
     const char* hashPath;  // one line per presentation, or null
     CAPTUREKey* keys;      // the key script, owned (std::free), null when empty
     int32_t     keyCount;

@@ -173,7 +173,7 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
     }
     (void)CAPTUREFlush();  // a second start ends the first one's outputs
     cap.failed = false;
-    std::free(cap.keys);
+    if (cap.keys != setup->keys) std::free(cap.keys);
     std::free(cap.pngPath);
     cap.keys = setup->keys;
     cap.keyCount = setup->keyCount;
