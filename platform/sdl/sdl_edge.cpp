@@ -1,6 +1,8 @@
 // The device edge over SDL 1.2: video, events and the clock, audio, and the
 // library's shutdown. One file, so that the entry's reference to it brings the
 // whole backend into a program whatever order the libraries are linked in.
+#include <unistd.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -12,11 +14,22 @@
 
 namespace {
 constinit bool quitRegistered = false;
+constexpr unsigned kShutdownSeconds = 3;
+
+// Shuts the library down on the way out (which also gives back a full-screen
+// mode). When the way out is the display's own death (the X library exits the
+// process once its server has gone), the shutdown would wait on the dead
+// server for ever; a watchdog alarm ends the process if it takes that long.
+void QuitLibrary() {
+    alarm(kShutdownSeconds);
+    SDL_Quit();
+    alarm(0);
+}
 }  // namespace
 
 void SDLEDGEQuitAtExit() {
     if (quitRegistered) return;
-    quitRegistered = std::atexit(SDL_Quit) == 0;
+    quitRegistered = std::atexit(QuitLibrary) == 0;
 }
 
 bool EDGEPollEvent(EDGEEvent* event) {
