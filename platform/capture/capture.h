@@ -40,10 +40,10 @@ struct CAPTUREKey {
 };
 static_assert(std::is_trivially_copyable_v<CAPTUREKey> && std::is_standard_layout_v<CAPTUREKey>);
 
-// Parses spec into keys (at most capacity entries are stored; keys may be null
+// Parses script into keys (at most capacity entries are stored; keys may be null
 // with capacity 0 to count). Returns the number of entries of the script, or -1
 // when it is malformed or null.
-[[nodiscard]] int32_t CAPTUREParseKeys(const char* spec, CAPTUREKey* keys, int32_t capacity);
+[[nodiscard]] int32_t CAPTUREParseKeys(const char* script, CAPTUREKey* keys, int32_t capacity);
 
 // [SECTION] File forms
 // 64-bit FNV-1a over count pixels, each taken as its 4 little-endian bytes.
@@ -59,7 +59,7 @@ void CAPTUREWavHeader(uint32_t dataBytes, uint8_t header[CAPTURE_WAV_HEADER]);
                                    int32_t height);
 
 // [SECTION] Command line
-// demo_capture --frames N [--keys SPEC] [--out DIR] [--every K] [--wav FILE] [--hashes FILE]
+// demo_capture --frames N [--keys SCRIPT] [--out DIR] [--every K] [--wav FILE] [--hashes FILE]
 struct CAPTURESetup {
     int32_t     frames;    // the run ends after frame frames has been presented; 0: never
     int32_t     every;     // every every-th presentation is written to outDir

@@ -6,11 +6,11 @@
 #include "platform/capture/capture.h"
 
 const char* const CAPTURE_USAGE =
-    "usage: demo_capture --frames N [--keys SPEC] [--out DIR] [--every K] [--wav FILE] "
+    "usage: demo_capture --frames N [--keys SCRIPT] [--out DIR] [--every K] [--wav FILE] "
     "[--hashes FILE]\n"
     "Runs the demo headless on a virtual clock and writes what a viewer would see and hear.\n"
     "  --frames N     stop after the frame whose frame count is N has been presented (N >= 1)\n"
-    "  --keys SPEC    key presses FRAME:KEY,... (e.g. 120:space,300:g,900:q); KEY is one\n"
+    "  --keys SCRIPT  key presses FRAME:KEY,... (e.g. 120:space,300:g,900:q); KEY is one\n"
     "                 printable character or esc, space, quit (the window's close request)\n"
     "  --out DIR      write every K-th presentation as DIR/frame-NNNNNN.png\n"
     "  --every K      K for --out (default 1, K >= 1)\n"

@@ -80,9 +80,9 @@ constinit size_t rgbSize = 0;
 
 // [SECTION] Key script
 
-int32_t CAPTUREParseKeys(const char* spec, CAPTUREKey* keys, int32_t capacity) {
-    if (spec == nullptr || capacity < 0 || (keys == nullptr && capacity > 0)) return -1;
-    const char* p = spec;
+int32_t CAPTUREParseKeys(const char* script, CAPTUREKey* keys, int32_t capacity) {
+    if (script == nullptr || capacity < 0 || (keys == nullptr && capacity > 0)) return -1;
+    const char* p = script;
     int32_t count = 0;
     while (*p != '\0') {
         CAPTUREKey key = {};

@@ -13,11 +13,11 @@
 
 namespace {
 
-std::vector<CAPTUREKey> Parse(const char* spec) {
-    const int32_t n = CAPTUREParseKeys(spec, nullptr, 0);
+std::vector<CAPTUREKey> Parse(const char* script) {
+    const int32_t n = CAPTUREParseKeys(script, nullptr, 0);
     if (n < 0) return {{-1, -1, -1}};
     std::vector<CAPTUREKey> keys(static_cast<size_t>(n));
-    EXPECT_EQ(CAPTUREParseKeys(spec, keys.data(), n), n);
+    EXPECT_EQ(CAPTUREParseKeys(script, keys.data(), n), n);
     return keys;
 }
 
