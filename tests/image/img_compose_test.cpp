@@ -16,12 +16,6 @@ namespace {
 using Img = Owned<IMG, IMGFree>;
 using Rows = std::vector<std::string>;
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 // Letter pictures: '.' is 0, any other character is a pixel of its own code,
 // so a test can see which source pixel landed where.
 IMG* FromRows(const Rows& rows) {

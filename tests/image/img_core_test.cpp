@@ -12,12 +12,6 @@
 namespace {
 using Img = Owned<IMG, IMGFree>;
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 TEST(ImgCore, IdentityRecord) {
     const char* const want[5] = {"IMG     ", "20120518", "Vaskoril", "C       ", "CODE    "};
     for (int i = 0; i < 5; ++i) {

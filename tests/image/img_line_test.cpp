@@ -16,12 +16,6 @@
 namespace {
 using Img = Owned<IMG, IMGFree>;
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 int CountSet(const IMG* img) {
     int n = 0;
     for (int32_t i = 0; i < img->width * img->height; ++i) n += img->pixels[i] != 0 ? 1 : 0;

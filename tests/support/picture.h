@@ -13,6 +13,13 @@
 
 #include "image/img.h"
 
+// A new black image of w x h pixels (the caller frees it).
+inline IMG* Sized(int32_t w, int32_t h) {
+    IMG* img = IMGNew();
+    IMGSetSize(img, w, h);
+    return img;
+}
+
 inline std::string PictureOf(const IMG* img, int32_t w, int32_t h) {
     std::string s;
     for (int32_t y = 0; y < h; ++y) {

@@ -38,12 +38,6 @@ std::string TestFontText() {
     return text;
 }
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 // A font over the test glyphs with an 8 x 8 cell, drawing into img.
 LFONT* TestFont(IMG* img) {
     LFONT* font = LFONTNew();

@@ -18,12 +18,6 @@ using Obj = Owned<OBJ2D, OBJ2DFree>;
 using Objs = Owned<LIST, OBJ2DListFree>;
 using Img = Owned<IMG, IMGFree>;
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 OBJ2D* Entry(const LIST* list, int32_t i) { return static_cast<OBJ2D*>(LISTGet(list, i)); }
 SEG2D* SegmentOf(const OBJ2D* obj, int32_t i) {
     return static_cast<SEG2D*>(LISTGet(obj->segments, i));

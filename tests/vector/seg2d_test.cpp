@@ -23,12 +23,6 @@ SEG2D* Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
     return s;
 }
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 TEST(Seg2d, IdentityRecord) {
     const char* const want[5] = {"SEG2D   ", "20120515", "Vaskoril", "C       ", "CODE    "};
     for (int i = 0; i < 5; ++i) EXPECT_STREQ(want[i], SEG2D_IDENTITY[i]) << i;

@@ -27,12 +27,6 @@ VEC2D* At(int32_t x, int32_t y, uint32_t colour = 0x00FFFFFFu) {
     return v;
 }
 
-IMG* Sized(int32_t w, int32_t h) {
-    IMG* img = IMGNew();
-    IMGSetSize(img, w, h);
-    return img;
-}
-
 TEST(SineTable, FirstQuarterIsTheRoundedSineWithTwoEntriesOneHigher) {
     // The table is data; this checks every literal of its first quarter (the
     // other three are checked against it at compile time).
