@@ -6,9 +6,9 @@
 //   copy_vs_memcpy, clear_vs_memset, subtract_vs_memcpy.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstring>
 
+#include "bench/lap_timer.h"
 #include "core/rng.h"
 #include "image/img.h"
 
@@ -99,32 +99,25 @@ BENCHMARK(BM_IMGSubtract);
 // All five in one loop, each timed on its own, so the ratios compare runs made
 // under the same conditions.
 void BM_ImgFrameRatios(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     Pair p = MakePair();
     double memcpyNs = 0, copyNs = 0, memsetNs = 0, clearNs = 0, subtractNs = 0;
-    auto lap = [](Clock::time_point& t) {
-        const Clock::time_point now = Clock::now();
-        const double ns = std::chrono::duration<double, std::nano>(now - t).count();
-        t = now;
-        return ns;
-    };
     for (auto _ : state) {
-        Clock::time_point t = Clock::now();
+        LapTimer t;
         std::memcpy(p.b->pixels, p.a->pixels, kBytes);
         benchmark::ClobberMemory();
-        memcpyNs += lap(t);
+        memcpyNs += t.Lap();
         IMGCopy(p.a, p.b);
         benchmark::ClobberMemory();
-        copyNs += lap(t);
+        copyNs += t.Lap();
         std::memset(p.b->pixels, 0, kBytes);
         benchmark::ClobberMemory();
-        memsetNs += lap(t);
+        memsetNs += t.Lap();
         IMGClear(p.b);
         benchmark::ClobberMemory();
-        clearNs += lap(t);
+        clearNs += t.Lap();
         IMGSubtract(p.a, 0x030201u);
         benchmark::ClobberMemory();
-        subtractNs += lap(t);
+        subtractNs += t.Lap();
     }
     state.counters["copy_vs_memcpy"] = copyNs / memcpyNs;
     state.counters["clear_vs_memset"] = clearNs / memsetNs;

@@ -7,10 +7,10 @@
 // bank's share of a 40 ms frame as frame_share.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstring>
 #include <vector>
 
+#include "bench/lap_timer.h"
 #include "core/rng.h"
 #include "demo/moxa7730.h"
 #include "sound/music.h"
@@ -89,25 +89,18 @@ void BM_MusicMemcpyReference(benchmark::State& state) {
 BENCHMARK(BM_MusicMemcpyReference);
 
 void BM_MusicStepRatio(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     Rig rig;
     std::vector<int32_t> a(MUSIC_MIX_LENGTH, 3), b(MUSIC_MIX_LENGTH);
     double memcpyNs = 0, stepNs = 0;
-    auto lap = [](Clock::time_point& t) {
-        const Clock::time_point now = Clock::now();
-        const double ns = std::chrono::duration<double, std::nano>(now - t).count();
-        t = now;
-        return ns;
-    };
     for (auto _ : state) {
-        Clock::time_point t = Clock::now();
+        LapTimer t;
         std::memcpy(b.data(), a.data(), kMixBytes);
         benchmark::ClobberMemory();
-        memcpyNs += lap(t);
+        memcpyNs += t.Lap();
         rig.music->countdown = 0;
         MUSICStep(rig.music);
         benchmark::ClobberMemory();
-        stepNs += lap(t);
+        stepNs += t.Lap();
     }
     state.counters["step_vs_memcpy"] = stepNs / memcpyNs;
 }
@@ -118,11 +111,10 @@ void BM_SoundBank(benchmark::State& state) {
     benchmark::DoNotOptimize(SOUNDToneTable());
     double totalNs = 0;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
+        LapTimer t;
         MUSIC* bank = BuildBank();
         benchmark::ClobberMemory();
-        totalNs += std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() -
-                                                            start).count();
+        totalNs += t.Lap();
         state.PauseTiming();
         MUSICFree(&bank);
         state.ResumeTiming();

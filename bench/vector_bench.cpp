@@ -15,11 +15,11 @@
 // Items are points written.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdint>
 #include <random>
 #include <vector>
 
+#include "bench/lap_timer.h"
 #include "bench/plain_line.h"
 #include "image/img.h"
 
@@ -152,30 +152,23 @@ void BM_LongClipped_Checked(benchmark::State& state) {
 BENCHMARK(BM_LongClipped_Checked);
 
 void BM_LineRatios(benchmark::State& state) {
-    using Clock = std::chrono::steady_clock;
     Workload w = MakeWorkload();
     double shortNs = 0, shortPlainNs = 0, longNs = 0, longPlainNs = 0;
-    auto lap = [](Clock::time_point& t) {
-        const Clock::time_point now = Clock::now();
-        const double ns = std::chrono::duration<double, std::nano>(now - t).count();
-        t = now;
-        return ns;
-    };
     uint32_t colour = 1;
     for (auto _ : state) {
-        Clock::time_point t = Clock::now();
+        LapTimer t;
         for (const Line& l : w.shortLines) IMGDrawLine(w.img, l.x1, l.y1, l.x2, l.y2, colour);
         benchmark::ClobberMemory();
-        shortNs += lap(t);
+        shortNs += t.Lap();
         for (const Line& l : w.shortLines) PlainLine(w.img, l.x1, l.y1, l.x2, l.y2, colour);
         benchmark::ClobberMemory();
-        shortPlainNs += lap(t);
+        shortPlainNs += t.Lap();
         for (const Line& l : w.longLines) IMGDrawLine(w.img, l.x1, l.y1, l.x2, l.y2, colour);
         benchmark::ClobberMemory();
-        longNs += lap(t);
+        longNs += t.Lap();
         for (const Line& l : w.longVisible) PlainLine(w.img, l.x1, l.y1, l.x2, l.y2, colour);
         benchmark::ClobberMemory();
-        longPlainNs += lap(t);
+        longPlainNs += t.Lap();
         ++colour;
     }
     state.counters["short_vs_plain"] = shortNs / shortPlainNs;
