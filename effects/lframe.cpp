@@ -139,6 +139,32 @@ void MoveEnd(VEC2D* pos, VEC2D* vel, int32_t k, int32_t w, int32_t h) {
     Put(pos, x, y);
     Put(vel, vx, vy);
 }
+// A velocity of one unit along edge e: vertical on the left and right edges.
+void Along(VEC2D* v, int32_t e, int32_t sign) {
+    const bool upright = e == 0 || e == 2;
+    Put(v, upright ? 0 : sign, upright ? sign : 0);
+}
+
+// The parallel and across starts: colours, an edge e, one coordinate for each
+// endpoint, a sign, the speed. Parallel puts both endpoints on e, moving the
+// same way; across puts the second on the next edge clockwise (left -> top ->
+// right -> bottom -> left), turned so that both run round in the same sense.
+void EdgeStart(LFRAME* frame, bool across) {
+    Pair p{};
+    if (!Begin(frame, &p)) return;
+    const int32_t w = frame->size.x;
+    const int32_t h = frame->size.y;
+    Colours(p);
+    const int32_t e = RNGDraw() % 4;
+    const int32_t second = across ? (e + 1) % 4 : e;
+    OnEdge(p.positions->start, e, w, h);
+    OnEdge(p.positions->end, second, w, h);
+    const int32_t s = Sign();
+    Along(p.velocities->start, e, s);
+    Along(p.velocities->end, second, across && e % 2 == 0 ? -s : s);
+    frame->speed = Speed();
+    Install(frame, p);
+}
 }  // namespace
 
 LFRAME* LFRAMENew() {
@@ -228,56 +254,9 @@ void LFRAMEReset(LFRAME* frame) {
     Install(frame, p);
 }
 
-void LFRAMEResetParallel(LFRAME* frame) {
-    Pair p{};
-    if (!Begin(frame, &p)) return;
-    const int32_t w = frame->size.x;
-    const int32_t h = frame->size.y;
-    Colours(p);
-    const int32_t e = RNGDraw() % 4;
-    OnEdge(p.positions->start, e, w, h);
-    OnEdge(p.positions->end, e, w, h);
-    const int32_t s = Sign();
-    const bool upright = e == 0 || e == 2;  // left and right edges run vertically
-    Put(p.velocities->start, upright ? 0 : s, upright ? s : 0);
-    Put(p.velocities->end, upright ? 0 : s, upright ? s : 0);
-    frame->speed = Speed();
-    Install(frame, p);
-}
+void LFRAMEResetParallel(LFRAME* frame) { EdgeStart(frame, false); }
 
-void LFRAMEResetAcross(LFRAME* frame) {
-    Pair p{};
-    if (!Begin(frame, &p)) return;
-    const int32_t w = frame->size.x;
-    const int32_t h = frame->size.y;
-    Colours(p);
-    const int32_t e = RNGDraw() % 4;
-    // The second endpoint sits on the next edge clockwise: left -> top ->
-    // right -> bottom -> left.
-    OnEdge(p.positions->start, e, w, h);
-    OnEdge(p.positions->end, (e + 1) % 4, w, h);
-    const int32_t s = Sign();
-    switch (e) {
-        case 0:
-            Put(p.velocities->start, 0, s);
-            Put(p.velocities->end, -s, 0);
-            break;
-        case 1:
-            Put(p.velocities->start, s, 0);
-            Put(p.velocities->end, 0, s);
-            break;
-        case 2:
-            Put(p.velocities->start, 0, s);
-            Put(p.velocities->end, -s, 0);
-            break;
-        default:
-            Put(p.velocities->start, s, 0);
-            Put(p.velocities->end, 0, s);
-            break;
-    }
-    frame->speed = Speed();
-    Install(frame, p);
-}
+void LFRAMEResetAcross(LFRAME* frame) { EdgeStart(frame, true); }
 
 void LFRAMEMove(LFRAME* frame) {
     if (!Ready(frame) || !SizeOk(frame)) {
