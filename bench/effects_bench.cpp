@@ -11,10 +11,12 @@
 #include "effects/grid2d.h"
 #include "effects/laser.h"
 #include "effects/lframe.h"
+#include "effects/lstars.h"
 #include "effects/sinedots.h"
 #include "effects/sineline.h"
 #include "effects/spirals.h"
 #include "image/img.h"
+#include "text/font.h"
 
 namespace {
 constexpr int32_t kSide = 256;
@@ -40,6 +42,39 @@ void RunFrames(benchmark::State& state, IMG* img, Frame frame) {
     }
     IMGFree(&img);
 }
+
+void BM_StarStreaksFrame(benchmark::State& state) {
+    RNGSeed(RNG_DEMO_SEED);
+    LSTARS* s = LSTARSNew();
+    IMG* img = Screen();
+    RunFrames(state, img, [&] {
+        LSTARSMove(s);
+        LSTARSDrawStreaks(s, img);
+    });
+    LSTARSFree(&s);
+}
+BENCHMARK(BM_StarStreaksFrame);
+
+// Characters from a 64-cell sheet of 8 x 8 solid glyphs: every pixel copied.
+void BM_StarCharsFrame(benchmark::State& state) {
+    RNGSeed(RNG_DEMO_SEED);
+    LSTARS* s = LSTARSNew();
+    FONT* font = FONTNew();
+    font->cellWidth = 8;
+    font->cellHeight = 8;
+    font->sheet = IMGNew();
+    IMGSetSize(font->sheet, 64 * 8, 8);
+    for (int32_t i = 0; i < 64 * 8 * 8; ++i) font->sheet->pixels[i] = 0x00FF00u;
+    s->font = font;
+    IMG* img = Screen();
+    RunFrames(state, img, [&] {
+        LSTARSMove(s);
+        LSTARSDrawChars(s, img);
+    });
+    FONTFree(&font);
+    LSTARSFree(&s);
+}
+BENCHMARK(BM_StarCharsFrame);
 
 void BM_SineLineFrame(benchmark::State& state) {
     RNGSeed(RNG_DEMO_SEED);

@@ -22,11 +22,13 @@
 #include "effects/grid2d.h"
 #include "effects/laser.h"
 #include "effects/lframe.h"
+#include "effects/lstars.h"
 #include "effects/sinedots.h"
 #include "effects/sineline.h"
 #include "effects/spirals.h"
 #include "image/img.h"
 #include "platform/capture/capture.h"
+#include "text/font.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
 #include "vector/texts.h"
@@ -42,7 +44,7 @@ constexpr uint32_t kLabel = 0xC0C8D0u;
 constexpr uint32_t kTileEdge = 0x303030u;
 
 // The effects, each as a caller drives it: made once, then one step a frame.
-enum Kind { kSineLine, kSineDots, kSpirals, kLaser, kLaserWander, kGrid2d, kLFrame, kKinds };
+enum Kind { kStreaks, kStarChars, kSineLine, kSineDots, kSpirals, kLaser, kLaserWander, kGrid2d, kLFrame, kKinds };
 
 struct Entry {
     const char* name;     // label and file name
@@ -50,6 +52,8 @@ struct Entry {
 };
 
 constexpr Entry kEntries[kKinds] = {
+    {"lstars", "16 stars falling as streaks"},
+    {"lstars-chars", "the stars as characters chosen by their rows"},
     {"sineline", "a red ribbon snaking on three sines"},
     {"sinedots", "the same motion as 16 dots"},
     {"spirals", "16 particles drifting out on spirals"},
@@ -60,6 +64,8 @@ constexpr Entry kEntries[kKinds] = {
 };
 
 struct Live {
+    LSTARS* stars = nullptr;
+    FONT* glyphs = nullptr;  // the character stars' bitmap font
     SINELINE* line = nullptr;
     SINEDOTS* dots = nullptr;
     SPIRALS* spirals = nullptr;
@@ -68,8 +74,36 @@ struct Live {
     LFRAME* frame = nullptr;
 };
 
+// A bitmap font of 64 cells of 8 x 8, drawn from the line font's codes 32 ..
+// 95 (digits, capitals, punctuation), so that the stars' codes 0 .. 63 show.
+FONT* GlyphFont() {
+    FONT* font = FONTNew();
+    LFONT* pen = LFONTNew();
+    pen->glyphs = OBJ2DListFromASCII(FONT8_TEXT);
+    pen->cellSize->x = 8;
+    pen->cellSize->y = 8;
+    LFONTSetColor(pen, 0x60FF90u);
+    font->cellWidth = 8;
+    font->cellHeight = 8;
+    font->sheet = IMGNew();
+    IMGSetSize(font->sheet, 64 * 8, 8);
+    pen->image = font->sheet;
+    for (int32_t c = 0; c < 64; ++c) {
+        pen->code = 32 + c;
+        LFONTDrawChar(pen);
+    }
+    LFONTFree(&pen);
+    return font;
+}
+
 void Start(Kind kind, Live* live, IMG* img) {
     switch (kind) {
+        case kStreaks: live->stars = LSTARSNew(); break;
+        case kStarChars:
+            live->stars = LSTARSNew();
+            live->glyphs = GlyphFont();
+            live->stars->font = live->glyphs;
+            break;
         case kSineLine: live->line = SINELINENew(); break;
         case kSineDots: live->dots = SINEDOTSNew(); break;
         case kSpirals:
@@ -92,6 +126,14 @@ void Start(Kind kind, Live* live, IMG* img) {
 
 void Step(Kind kind, Live* live, IMG* img) {
     switch (kind) {
+        case kStreaks:
+            LSTARSMove(live->stars);
+            LSTARSDrawStreaks(live->stars, img);
+            break;
+        case kStarChars:
+            LSTARSMove(live->stars);
+            LSTARSDrawChars(live->stars, img);
+            break;
         case kSineLine:
             SINELINEMove(live->line);
             SINELINEDraw(live->line, img);
@@ -125,6 +167,8 @@ void Step(Kind kind, Live* live, IMG* img) {
 }
 
 void Stop(Live* live) {
+    if (live->stars != nullptr) LSTARSFree(&live->stars);
+    if (live->glyphs != nullptr) FONTFree(&live->glyphs);
     if (live->line != nullptr) SINELINEFree(&live->line);
     if (live->dots != nullptr) SINEDOTSFree(&live->dots);
     if (live->spirals != nullptr) SPIRALSFree(&live->spirals);
