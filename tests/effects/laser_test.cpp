@@ -132,34 +132,6 @@ TEST(Laser, RefusesWhatWouldDivideByZero) {
     EXPECT_EQ(1u, ReportsDuring([&] { LASERDraw(l.get()); }));
 }
 
-TEST(Laser, DrawJoinsSourceAndEnd) {
-    Img img(Sized(5, 3));
-    Laser l(LASERNew());
-    l->image = img.get();
-    l->sourceX = 1;
-    l->sourceY = 2;
-    l->endX = 4;
-    l->endY = 2;
-    l->colour = 0x123456u;
-    LASERDraw(l.get());
-    ExpectPicture(img.get(), {".....",
-                              ".....",
-                              ".####"});
-    EXPECT_EQ(0x123456u, IMGGetPixel(img.get(), 4, 2));
-}
-
-TEST(Laser, CopyAndEqualCoverEveryField) {
-    Img img(Sized(64, 64));
-    Laser a(LASERNew());
-    LASERSet(a.get(), img.get());
-    Laser b(LASERNew());
-    EXPECT_FALSE(LASEREqual(a.get(), b.get()));
-    LASERCopy(a.get(), b.get());
-    EXPECT_TRUE(LASEREqual(a.get(), b.get()));
-    b->minimumSpeed = 9;
-    EXPECT_FALSE(LASEREqual(a.get(), b.get()));
-}
-
 TEST(Laser, HugeVelocitiesAreClampedWithoutOverflow) {
     Img img(Sized(256, 256));
     Laser l(LASERNew());

@@ -87,21 +87,6 @@ TEST(LFrame, ResetsMakeTheirDraws) {
     EXPECT_EQ(0, DrawsMade([&] { LFRAMEMove(f.get()); }));
 }
 
-TEST(LFrame, FreeStartValues) {
-    for (uint32_t seed = 0; seed < 50; ++seed) {
-        RNGSeed(seed);
-        Frame f(LFRAMENew());
-        EXPECT_GE(f->speed, 4);
-        EXPECT_LE(f->speed, 11);
-        for (const VEC2D* v : {f->velocities->start, f->velocities->end}) {
-            EXPECT_TRUE(v->x == 1 || v->x == -1);
-            EXPECT_TRUE(v->y == 1 || v->y == -1);
-        }
-        EXPECT_EQ(0u, f->positions->start->colour & 0xFF0000u);  // 15-bit draws: no red
-        EXPECT_LT(f->positions->end->x, 256);
-    }
-}
-
 TEST(LFrame, ParallelAndAcrossStartsPickTheirEdges) {
     constexpr int32_t w = 200;
     constexpr int32_t h = 120;

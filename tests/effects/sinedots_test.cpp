@@ -80,21 +80,4 @@ TEST(SineDots, DotsLieOnTheLinesVertices) {
     }
 }
 
-TEST(SineDots, FirstDotAtTheCentreForPhasesZero) {
-    Dots d(SINEDOTSNew());
-    SINEDOTSSetCount(d.get(), 1);
-    d->phaseA = d->phaseB = d->phaseC = VEC2D{0, 0, 0};
-    Img img(Sized(256, 256));
-    SINEDOTSDraw(d.get(), img.get());
-    EXPECT_EQ(0x00FF0000u, IMGGetPixel(img.get(), 128, 128));
-    EXPECT_EQ(1, CountLit(img.get()));
-}
-
-TEST(SineDots, SetCountRefusesWhatCannotBeHeld) {
-    Dots d(SINEDOTSNew());
-    for (int32_t n : {0, -7, INT32_MAX / 4 + 1}) {
-        EXPECT_EQ(1u, ReportsDuring([&] { SINEDOTSSetCount(d.get(), n); })) << n;
-        EXPECT_EQ(16, d->count);
-    }
-}
 }  // namespace
