@@ -24,19 +24,26 @@
     status.textContent = text;
   }
 
-  // The program's settings: its canvas, where its lines go, and its end.
+  function ended(text) {
+    help.hidden = true;
+    say(text);
+  }
+
+  // The program's settings: its canvas, where its lines go, and its end. The
+  // quit keys end the process with exit(0): its exit handlers shut the library
+  // down (the sound device closes), then the runtime calls quit. The sound's
+  // pending timers keep the runtime nominally alive, so quit, not onExit, is
+  // the call that always comes; it must throw what it is given, which unwinds
+  // the program for good.
   window.Module = {
     canvas: canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
-    onExit: () => {
-      help.hidden = true;
-      say("the demo has ended");
+    quit: (status, toThrow) => {
+      ended(status === 0 ? "the demo has ended" : "the demo has ended (status " + status + ")");
+      throw toThrow;
     },
-    onAbort: (what) => {
-      help.hidden = true;
-      say("the demo stopped: " + what);
-    },
+    onAbort: (what) => ended("the demo stopped: " + what),
   };
 
   let started = false;
