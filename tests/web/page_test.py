@@ -1,8 +1,10 @@
 #!/usr/bin/python3
 """The web page in headless Chromium, driven over the DevTools protocol.
 
-Serves the built page folder from a plain static server on 127.0.0.1, opens
-it with ?autostart and checks, against demo_capture (the same demo on a
+Serves the built page folder from a plain static server on 127.0.0.1 and
+checks:
+  - without ?autostart nothing runs until the start cover is clicked;
+then, opened with ?autostart, against demo_capture (the same demo on a
 virtual clock):
   - the program starts: the canvas is drawn and the sound device is opened;
   - a screenshot of the canvas, reduced to 256 x 256, is exactly one of the
@@ -224,7 +226,7 @@ def main():
     limit.start()
 
     server = serve(web)
-    url = f"http://127.0.0.1:{server.server_address[1]}/index.html?autostart"
+    url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
     browser = Browser(work)
     try:
         run(browser, url, tool, work)
@@ -234,20 +236,40 @@ def main():
     print(f"web page: {passed} passed, 0 failed ({time.monotonic() - started:.0f} s)")
 
 
+def wait_for_presents(b, count, seconds=60):
+    """Waits until the canvas has been drawn count times; false on time-out."""
+    deadline = time.monotonic() + seconds
+    while (b.eval("window.__moxa ? window.__moxa.presents : 0") or 0) < count:
+        if time.monotonic() > deadline:
+            return False
+        time.sleep(0.2)
+    return True
+
+
 def run(b, url, tool, work):
     b.call("Page.enable")
     b.call("Runtime.enable")
     b.call("Page.addScriptToEvaluateOnNewDocument", source=INSTRUMENT)
     b.call("Emulation.setDeviceMetricsOverride", width=800, height=800,
            deviceScaleFactor=1, mobile=False)
+
+    # Without ?autostart the cover holds the program back until a click.
     b.call("Page.navigate", url=url)
+    time.sleep(2)
+    if not b.eval("!document.getElementById('cover').hidden") or b.eval("window.__moxa.presents"):
+        fail("without ?autostart the page does not wait behind its cover")
+    for kind in ("mousePressed", "mouseReleased"):
+        b.call("Input.dispatchMouseEvent", type=kind, x=400, y=300, button="left", clickCount=1)
+    if not wait_for_presents(b, 1):
+        fail("a click on the cover does not start the program")
+    ok("the cover holds the program back until it is clicked")
+
+    b.call("Page.navigate", url=url + "?autostart")
     opened = time.monotonic()
-    while b.eval("window.__moxa ? window.__moxa.presents : 0") < 10:
-        if time.monotonic() - opened > 60:
-            errors = b.eval("window.__moxa ? window.__moxa.errors : []")
-            said = b.eval("document.getElementById('status').textContent")
-            fail(f"the canvas was not drawn within 60 s (page errors: {errors}, status: {said!r})")
-        time.sleep(0.2)
+    if not wait_for_presents(b, 10):
+        errors = b.eval("window.__moxa ? window.__moxa.errors : []")
+        said = b.eval("document.getElementById('status').textContent")
+        fail(f"the canvas was not drawn within 60 s (page errors: {errors}, status: {said!r})")
     state = b.eval("window.__moxa.audio.map((c) => c.state).join(',')")
     if not state:
         fail("the page opened no sound device")
@@ -279,7 +301,8 @@ def run(b, url, tool, work):
         fail("after space the canvas still shows a picture of the run without keys")
     for k in range(first, first + 100):
         if frames_of(capture(tool, k + 120, work, f"{k}:space"), after):
-            ok(f"space at frame {k} ended the scene (picture before it: frame {first})")
+            ok(f"after space the canvas shows the next scene as demo_capture does with space at "
+               f"frame {k} (the picture before the press was frame {first})")
             break
     else:
         fail(f"after space the canvas is none of the pictures of space at frames {first}..{first + 99}")
