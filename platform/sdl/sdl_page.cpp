@@ -23,12 +23,12 @@
 #include <emscripten.h>
 #endif
 
-namespace {
 #ifdef __EMSCRIPTEN__
+namespace {
 // Whether the page has had a turn since the last presentation.
 constinit bool pageHadTurn = true;
-#endif
 }  // namespace
+#endif
 
 void SDLEDGESleep(uint32_t ms) {
 #ifdef __EMSCRIPTEN__

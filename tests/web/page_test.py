@@ -6,7 +6,8 @@ checks:
   - without ?autostart nothing runs until the start cover is clicked;
 then, opened with ?autostart, against demo_capture (the same demo on a
 virtual clock):
-  - the program starts: the canvas is drawn and the sound device is opened;
+  - the program starts: the canvas is drawn, the sound device is opened and
+    plays buffers that are not silent;
   - a screenshot of the canvas, reduced to 256 x 256, is exactly one of the
     pictures demo_capture presents (the title where the capture shows it);
   - a real key press (space) ends the scene: a later screenshot is none of the
@@ -43,7 +44,7 @@ FRAME_RATE = 25  # the demo's rate at start
 # Counts canvas updates (one per presentation) and keeps the sound contexts
 # the page opens, before any of the page's own scripts run.
 INSTRUMENT = """
-window.__moxa = { presents: 0, audio: [], errors: [] };
+window.__moxa = { presents: 0, audio: [], buffers: 0, sounding: 0, errors: [] };
 (function () {
   const put = CanvasRenderingContext2D.prototype.putImageData;
   CanvasRenderingContext2D.prototype.putImageData = function () {
@@ -52,8 +53,21 @@ window.__moxa = { presents: 0, audio: [], errors: [] };
   };
   const Base = window.AudioContext;
   if (Base) {
+    // Counts the sound buffers the page plays, and those that are not silent.
     window.AudioContext = class extends Base {
       constructor(...args) { super(...args); window.__moxa.audio.push(this); }
+      createBufferSource() {
+        const source = super.createBufferSource();
+        const start = source.start.bind(source);
+        source.start = (...args) => {
+          window.__moxa.buffers++;
+          if (source.buffer && source.buffer.getChannelData(0).some((v) => v !== 0)) {
+            window.__moxa.sounding++;
+          }
+          return start(...args);
+        };
+        return source;
+      }
     };
   }
   window.addEventListener("error", (e) => window.__moxa.errors.push(String(e.message)));
@@ -277,6 +291,10 @@ def run(b, url, tool, work):
 
     # The picture a few seconds in: exactly one of demo_capture's.
     time.sleep(3)
+    buffers, sounding = b.eval("[window.__moxa.buffers, window.__moxa.sounding]")
+    if not sounding:
+        fail(f"no sound: {buffers} buffers played, none of them with music")
+    ok(f"the music plays: {sounding} of {buffers} buffers played so far carry sound")
     title = b.shot(os.path.join(work, "title.png"))
     elapsed = time.monotonic() - opened
     horizon = int(elapsed * FRAME_RATE) + 100
