@@ -31,10 +31,8 @@
 
   // The program's settings: its canvas, where its lines go, and its end. The
   // quit keys end the process with exit(0): its exit handlers shut the library
-  // down (the sound device closes), then the runtime calls quit. The sound's
-  // pending timers keep the runtime nominally alive, so quit, not onExit, is
-  // the call that always comes; it must throw what it is given, which unwinds
-  // the program for good.
+  // down (the sound device closes), then the runtime calls quit, which must
+  // throw what it is given: that unwinds the program for good.
   window.Module = {
     canvas: canvas,
     print: (text) => console.log(text),

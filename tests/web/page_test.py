@@ -13,8 +13,8 @@ virtual clock):
   - a real key press (space) ends the scene: a later screenshot is none of the
     pictures of a run without keys, and is one of a run that pressed space at
     a frame no earlier than the picture shown just before the press;
-  - Escape fades out and ends the program: the page says "the demo has ended"
-    and the canvas is no longer drawn.
+  - Escape fades out and ends the program: the page says "the demo has ended",
+    and neither the canvas nor the sound device is fed any more.
 It also measures the rate of presentations at 50 frames per second with glow
 and blur on (information, not a check), and leaves the screenshots in the
 work folder.
@@ -344,13 +344,16 @@ def run(b, url, tool, work):
         if time.monotonic() - ended > 10:
             fail("Escape: the page does not say the demo has ended")
         time.sleep(0.2)
-    last = b.eval("window.__moxa.presents")
-    time.sleep(0.5)
-    if b.eval("window.__moxa.presents") != last:
+    last = b.eval("[window.__moxa.presents, window.__moxa.buffers]")
+    time.sleep(1)
+    now = b.eval("[window.__moxa.presents, window.__moxa.buffers]")
+    if now[0] != last[0]:
         fail("the canvas is still drawn after the end")
+    if now[1] != last[1]:
+        fail("the sound device still plays new buffers after the end")
     if b.shot(os.path.join(work, "end.png")) != BLACK:
         fail("after Escape's fade-out the canvas is not black")
-    ok("Escape fades out to black and the page says the demo has ended")
+    ok("Escape fades out to black, the sound stops and the page says the demo has ended")
     if b.exceptions:
         fail(f"the page threw: {b.exceptions}")
 
