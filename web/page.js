@@ -30,16 +30,16 @@
   }
 
   // The program's settings: its canvas, where its lines go, and its end. The
-  // quit keys end the process with exit(0): its exit handlers shut the library
-  // down (the sound device closes), then the runtime calls quit, which must
-  // throw what it is given: that unwinds the program for good.
+  // quit keys end the process with exit(0), which on this page shuts the
+  // runtime down (the exit handlers close the sound device) and calls onExit.
+  // (Not quit: the runtime also calls that when main first hands the thread
+  // back to the browser, while the demo goes on.)
   window.Module = {
     canvas: canvas,
     print: (text) => console.log(text),
     printErr: (text) => console.warn(text),
-    quit: (status, toThrow) => {
+    onExit: (status) => {
       ended(status === 0 ? "the demo has ended" : "the demo has ended (status " + status + ")");
-      throw toThrow;
     },
     onAbort: (what) => ended("the demo stopped: " + what),
   };
@@ -47,6 +47,11 @@
   let started = false;
   function start() {
     if (started) return;
+    if (window.location.protocol === "file:") {
+      // Browsers do not fetch the WebAssembly module from a file.
+      say("serve this folder over HTTP, e.g. python3 -m http.server in it, and open that address");
+      return;
+    }
     started = true;
     cover.hidden = true;
     window.removeEventListener("keydown", start);

@@ -338,6 +338,9 @@ def run(b, url, tool, work):
           "blur and the overlay on (the overlay's figure is in rate.png)", flush=True)
 
     # Escape: the fade-out, then the end line; nothing is drawn after it.
+    said = b.eval("document.getElementById('status').textContent")
+    if said or b.eval("document.getElementById('help').hidden"):
+        fail(f"before Escape the page already says {said!r} instead of the key help")
     b.press("esc")
     ended = time.monotonic()
     while b.eval("document.getElementById('status').textContent") != "the demo has ended":
