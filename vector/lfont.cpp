@@ -48,7 +48,6 @@ constexpr int32_t kCacheSegments = 1024;
 
 struct CachedSegment {
     int32_t x1, y1, x2, y2;  // model coordinates
-    uint32_t colour;
 };
 
 struct CacheEntry {
@@ -66,6 +65,7 @@ struct LFONTCACHE {
     int32_t used;        // segments filled
     CacheEntry entries[kCacheCodes];
     CachedSegment segments[kCacheSegments];
+    uint32_t colours[kCacheSegments];  // apart, so that recolouring is one plain fill
 };
 
 namespace {
@@ -81,8 +81,9 @@ bool PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
     for (int32_t i = list->count - 1; i >= 0; --i) {
         const SEG2D* s = static_cast<const SEG2D*>(list->slots[i]);
         if (s == nullptr || s->start == nullptr || s->end == nullptr) return false;
-        cache->segments[first + (list->count - 1 - i)] = {s->start->x, s->start->y, s->end->x,
-                                                          s->end->y, s->start->colour};
+        const int32_t k = first + (list->count - 1 - i);
+        cache->segments[k] = {s->start->x, s->start->y, s->end->x, s->end->y};
+        cache->colours[k] = s->start->colour;
     }
     cache->used += list->count;
     cache->entries[code] = {glyph, list, list->count, first};
@@ -133,11 +134,12 @@ void DrawCached(const LFONT* font, const CacheEntry& e) {
     const uint32_t px = static_cast<uint32_t>(font->position->x);
     const uint32_t py = static_cast<uint32_t>(font->position->y);
     const CachedSegment* s = font->cache->segments + e.first;
+    const uint32_t* colours = font->cache->colours + e.first;
     for (int32_t i = 0; i < e.segmentCount; ++i) {
         IMGDrawLine(font->image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y1) * ky + py),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].x2) * kx + px),
-                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), s[i].colour);
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), colours[i]);
     }
 }
 
@@ -149,7 +151,7 @@ void RecolourCached(const LFONT* font, int32_t code, const OBJ2D* glyph, uint32_
         return;  // not cached as it stands: the next draw rebuilds or uses the list
     }
     const CacheEntry& e = cache->entries[code];
-    for (int32_t i = 0; i < e.segmentCount; ++i) cache->segments[e.first + i].colour = colour;
+    for (int32_t i = 0; i < e.segmentCount; ++i) cache->colours[e.first + i] = colour;
 }
 
 // OBJ2DSetColor's effect on one glyph (its colour field and every point),
@@ -346,7 +348,7 @@ void LFONTSetColor(LFONT* font, uint32_t colour) {
     // Every cached glyph has its points in the list, so all take the colour.
     LFONTCACHE* cache = font->cache;
     if (cache != nullptr && Current(cache, font)) {
-        for (int32_t i = 0; i < cache->used; ++i) cache->segments[i].colour = colour;
+        for (int32_t i = 0; i < cache->used; ++i) cache->colours[i] = colour;
     }
 }
 
