@@ -222,10 +222,7 @@ void CSINERandomize(CSINE* figure) {
         CSINEError();
         return;
     }
-    figure->width = 256;
-    figure->height = 256;
-    figure->xOffset = 0;
-    figure->yOffset = 0;
+    Centre(figure);
     // One draw per statement, in this order; an odd count of steps from the
     // even spread minus an odd number, in 16.16.
     figure->radiusPhase = static_cast<uint32_t>(Draw() & 1023);
@@ -245,10 +242,7 @@ void CSINERandomizeRing(CSINE* figure) {
         CSINEError();
         return;
     }
-    figure->width = 256;
-    figure->height = 256;
-    figure->xOffset = 0;
-    figure->yOffset = 0;
+    Centre(figure);
     CSINESetSegmentCount(figure, (Draw() & 255) + 64);
     const int32_t n = figure->segments != nullptr ? figure->segments->count : 0;
     const int32_t k = (Draw() & 15) + 1;
