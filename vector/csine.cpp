@@ -83,6 +83,14 @@ void Chain(CSINE* figure, int32_t last) {
 int32_t Draw() {
     return RNGDraw();
 }
+
+// Both randomisers centre the figure in a 256 x 256 area.
+void Centre(CSINE* figure) {
+    figure->width = 256;
+    figure->height = 256;
+    figure->xOffset = 0;
+    figure->yOffset = 0;
+}
 }  // namespace
 
 CSINE* CSINENew() {
