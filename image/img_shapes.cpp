@@ -289,6 +289,7 @@ IMG* IMGRotoZoom(const IMG* src, int32_t angle) {
         IMGFree(&out);
         return nullptr;
     }
+    if (nw == 0 || nh == 0) return out;  // no pixels: no walk over a 0 x n image's rows
     // b = -sin(angle), c = -cos(angle): the angle reduced to 0 .. 1023 first,
     // so negative angles index the table from its start too.
     const int64_t turn = SINE_SIZE;

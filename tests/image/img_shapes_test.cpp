@@ -327,6 +327,13 @@ TEST(ImgShapes, RotoZoomMatchesThePerPixelFormulaAtAnyAngle) {
     }
 }
 
+TEST(ImgShapes, RotoZoomOfAnEmptyImageWithAHugeSideIsQuick) {
+    Img tall(Sized(0, 1000000000));
+    Img turned(IMGRotoZoom(tall.get(), 5));
+    ASSERT_NE(nullptr, turned.get());
+    EXPECT_EQ(0, turned->width);
+}
+
 TEST(ImgShapes, RotoZoomRefusesSizesThatCannotBeMade) {
     uint32_t pixel = 0;
     IMG wide{INT32_MAX, 1, &pixel};  // 1.41 x INT32_MAX columns
