@@ -9,7 +9,7 @@
 
 #include <cstring>
 
-#include "bench/lap_timer.h"
+#include "bench/cpu_lap_timer.h"
 #include "core/rng.h"
 #include "image/img.h"
 #include "image/imgfx.h"
@@ -63,7 +63,7 @@ void BM_FilterRatios(benchmark::State& state) {
     IMG* scratch = RandomImage(5);
     double memcpyNs = 0, glowNs = 0, blurNs = 0, referenceNs = 0;
     for (auto _ : state) {
-        LapTimer t;
+        CpuLapTimer t;
         std::memcpy(dst->pixels, src->pixels, kBytes);
         benchmark::ClobberMemory();
         memcpyNs += t.Lap();
