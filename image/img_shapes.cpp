@@ -130,31 +130,24 @@ int32_t* IMGPointsBuild(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     if (out == nullptr) return nullptr;
     out[0] = static_cast<int32_t>(2 * (n + 1));
 
-    // The line walk: x is the major axis when dx > dy (ties step y).
-    const bool xMajor = dx > dy;
-    const int64_t major = xMajor ? dx : dy;
-    const int64_t minor = xMajor ? dy : dx;
-    const int64_t sx = x1 < x0 ? -1 : 1;
-    const int64_t sy = y1 < y0 ? -1 : 1;
-    int64_t x = x0;
-    int64_t y = y0;
-    int64_t e = major >> 1;
+    // The line walk: x is the major axis when dx > dy (ties step y). Axis
+    // `major` of the point steps every time, the other one when the error
+    // term falls to 0 or below. Points lie between the two ends, but for the
+    // step a line of one or two points takes at once on its minor axis (as
+    // IMGDrawLine does), which may lead one past int32_t: the cast wraps.
+    const int major = dx > dy ? 0 : 1;
+    const int64_t length[2] = {dx, dy};
+    const int64_t step[2] = {x1 < x0 ? -1 : 1, y1 < y0 ? -1 : 1};
+    int64_t at[2] = {x0, y0};
+    int64_t e = length[major] >> 1;
     for (int64_t i = 0; i <= n; ++i) {
-        out[1 + 2 * i] = static_cast<int32_t>(x);  // every point lies between the ends
-        out[2 + 2 * i] = static_cast<int32_t>(y);
-        if (xMajor) {
-            x += sx;
-        } else {
-            y += sy;
-        }
-        e -= minor;
+        out[1 + 2 * i] = static_cast<int32_t>(at[0]);
+        out[2 + 2 * i] = static_cast<int32_t>(at[1]);
+        at[major] += step[major];
+        e -= length[1 - major];
         if (e <= 0) {
-            e += major;
-            if (xMajor) {
-                y += sy;
-            } else {
-                x += sx;
-            }
+            e += length[major];
+            at[1 - major] += step[1 - major];
         }
     }
     return out;
