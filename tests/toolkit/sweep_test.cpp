@@ -1216,6 +1216,15 @@ const Row kRows[] = {
         f = BoundLfont(k.empty);
         LFONTDrawChar(f);
         Drop(f);
+        f = LFONTNew();
+        f->glyphs = LISTNew();
+        LISTPush(f->glyphs, nullptr);
+        f->image = k.img;
+        f->code = 0;
+        LFONTDrawChar(f);
+        f->code = -1;
+        LFONTDrawChar(f);
+        Drop(f);
     }},
     {"LFONT", "LFONTDrawCharRandomColor", [](Kit& k) {
         LFONTDrawCharRandomColor(nullptr);
@@ -1462,6 +1471,14 @@ const Row kRows[] = {
         FONTDrawChar(f);
         f->target = nullptr;
         FONTDrawChar(f);
+        f->target = k.img;
+        f->cellWidth = 0;
+        FONTDrawChar(f);
+        f->cellWidth = -6;
+        f->cellHeight = -6;
+        FONTDrawChar(f);
+        f->character = INT32_MIN;
+        FONTDrawChar(f);
         FONTFree(&f);
     }},
     {"FONT", "FONTDrawCharOpaque", [](Kit& k) {
@@ -1553,6 +1570,12 @@ const Row kRows[] = {
         FONTDrawBig(bare, f);
         FONTDrawBig(f, bare);
         f->target = k.empty;
+        FONTDrawBig(f, f);
+        f->target = k.img;
+        bare->cellWidth = 0;
+        bare->cellHeight = 0;
+        FONTDrawBig(f, bare);
+        f->cellWidth = 0;
         FONTDrawBig(f, f);
         FONTFree(&bare);
         FONTFree(&f);
@@ -2451,12 +2474,16 @@ const Row kRows[] = {
         if (d != nullptr) SDLDPYFree(&d);
         (void)SDLDPYIsDoubleBuffered();
     }},
-    {"SDLDPY", "SDLDPYOpen", [](Kit&) {
+    {"SDLDPY", "SDLDPYOpen", [](Kit& k) {
         SDLDPY* d = SDLDPYNew();
         EXPECT_FALSE(SDLDPYOpen(nullptr, 16, 16));
         EXPECT_FALSE(SDLDPYOpen(d, -1, 16));
-        (void)SDLDPYOpen(d, 0, 0);
+        (void)SDLDPYOpen(d, 0, 0);  // a 0 x 0 mode: every presentation draws nothing
         SDLDPYPresent(d, nullptr);
+        SDLDPYPresent(d, k.img);
+        SDLDPYPresentDirect(d, k.img);
+        SDLDPYPresentCopy(d, k.img);
+        SDLDPYPresent(d, k.empty);
         SDLDPYFree(&d);
     }},
     {"SDLDPY", "SDLDPYPresent", [](Kit& k) {
