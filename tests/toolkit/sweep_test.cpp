@@ -2,7 +2,8 @@
 // first with null references, then with empty objects (a 0 x 0 image, an
 // empty list, a sample of length 0, a font without glyphs or sheet, an
 // unbound scroller, an effect over an empty image), the other arguments
-// ordinary. Nothing may fault (the asan-ubsan preset runs this too), results
+// ordinary; every row runs a second time with zeroed records (no buffer at
+// all) as the empty image, list, array and sample. Nothing may fault (the asan-ubsan preset runs this too), results
 // are the null, 0 or false the module promises, and Free clears the caller's
 // reference.
 //
@@ -117,23 +118,33 @@ FONT* SheetFont(int32_t w, int32_t h) {
     return f;
 }
 
+// A zeroed record that never went through New: no buffer at all. Free must
+// still release it, and every other operation must refuse it.
+template <typename T>
+T* Zeroed() {
+    return static_cast<T*>(REPORTZeroAlloc(1, sizeof(T)));
+}
+
+// The arguments of one row. With `zeroed` the empty image, list, array and
+// sample are zeroed records instead of new empty objects.
 struct Kit {
+    const bool zeroed;
     IMG* img = MakeImage(16, 16);
     IMG* img2 = MakeImage(16, 16);
-    IMG* empty = MakeImage(0, 0);
+    IMG* empty = zeroed ? Zeroed<IMG>() : MakeImage(0, 0);
     LIST* list = LISTNew();
-    LIST* emptyList = LISTNew();
+    LIST* emptyList = zeroed ? Zeroed<LIST>() : LISTNew();
     ARRAY* array = ARRAYNew();
-    ARRAY* emptyArray = ARRAYNew();
+    ARRAY* emptyArray = zeroed ? Zeroed<ARRAY>() : ARRAYNew();
     SAMPLE* sample = SAMPLENew();
-    SAMPLE* emptySample = SAMPLENew();
+    SAMPLE* emptySample = zeroed ? Zeroed<SAMPLE>() : SAMPLENew();
     VEC2D* vec = VEC2DNew();
     SEG2D* seg = SEG2DNew();
     OBJ2D* obj = OBJ2DNew();
     OBJ2D* emptyObj = OBJ2DNew();
     int marks[3] = {1, 2, 3};
 
-    Kit() {
+    explicit Kit(bool zeroedRecords) : zeroed(zeroedRecords) {
         for (int& m : marks) {
             LISTPush(list, &m);
             ARRAYPush(array, &m);
@@ -310,7 +321,7 @@ const Row kRows[] = {
     {"LIST", "LISTPush", [](Kit& k) {
         LISTPush(nullptr, &k);
         LISTPush(k.emptyList, nullptr);
-        EXPECT_EQ(k.emptyList->count, 1);
+        EXPECT_EQ(k.emptyList->count, k.zeroed ? 0 : 1);  // a zeroed list refuses
     }},
     {"LIST", "LISTPop", [](Kit& k) {
         EXPECT_EQ(LISTPop(nullptr), nullptr);
@@ -322,7 +333,7 @@ const Row kRows[] = {
         LISTInsert(k.emptyList, &k, 1);
         EXPECT_EQ(k.emptyList->count, 0);
         LISTInsert(k.emptyList, &k, 0);
-        EXPECT_EQ(k.emptyList->count, 1);
+        EXPECT_EQ(k.emptyList->count, k.zeroed ? 0 : 1);
     }},
     {"LIST", "LISTRemove", [](Kit& k) {
         EXPECT_EQ(LISTRemove(nullptr, 0), 0);
@@ -359,12 +370,12 @@ const Row kRows[] = {
         LISTInsertRange(k.list, nullptr, 0, 1, 0);
         LISTInsertRange(k.emptyList, k.list, 0, 1, 0);
         LISTInsertRange(k.list, k.emptyList, 0, 3, 0);
-        EXPECT_EQ(k.emptyList->count, 3);
+        EXPECT_EQ(k.emptyList->count, k.zeroed ? 0 : 3);
         EXPECT_EQ(k.list->count, 3);
     }},
     {"LIST", "LISTGrow", [](Kit& k) {
         EXPECT_FALSE(LISTGrow(nullptr));
-        EXPECT_TRUE(LISTGrow(k.emptyList));
+        EXPECT_EQ(LISTGrow(k.emptyList), !k.zeroed);
     }},
 
     // --- core: ARRAY
@@ -391,7 +402,7 @@ const Row kRows[] = {
     {"ARRAY", "ARRAYPush", [](Kit& k) {
         ARRAYPush(nullptr, &k);
         ARRAYPush(k.emptyArray, nullptr);
-        EXPECT_EQ(k.emptyArray->count, 1);
+        EXPECT_EQ(k.emptyArray->count, k.zeroed ? 0 : 1);
     }},
     {"ARRAY", "ARRAYPop", [](Kit& k) {
         EXPECT_EQ(ARRAYPop(nullptr), nullptr);
@@ -435,7 +446,7 @@ const Row kRows[] = {
     }},
     {"ARRAY", "ARRAYGrow", [](Kit& k) {
         EXPECT_FALSE(ARRAYGrow(nullptr));
-        EXPECT_TRUE(ARRAYGrow(k.emptyArray));
+        EXPECT_EQ(ARRAYGrow(k.emptyArray), !k.zeroed);
     }},
 
     // --- core: INT, RNG, REPORT (no objects: hostile values instead)
@@ -1878,13 +1889,17 @@ const Row kRows[] = {
         EXPECT_FALSE(SAMPLEEqual(nullptr, k.sample));
         EXPECT_FALSE(SAMPLEEqual(k.sample, nullptr));
         EXPECT_FALSE(SAMPLEEqual(k.emptySample, k.sample));
-        EXPECT_TRUE(SAMPLEEqual(k.emptySample, k.emptySample));
+        EXPECT_EQ(SAMPLEEqual(k.emptySample, k.emptySample), !k.zeroed);
     }},
     {"SAMPLE", "SAMPLEClone", [](Kit& k) {
         EXPECT_EQ(SAMPLEClone(nullptr), nullptr);
         SAMPLE* c = SAMPLEClone(k.emptySample);
-        ASSERT_NE(c, nullptr);
-        EXPECT_EQ(c->length, 0);
+        if (k.zeroed) {
+            EXPECT_EQ(c, nullptr);
+        } else {
+            ASSERT_NE(c, nullptr);
+            EXPECT_EQ(c->length, 0);
+        }
         Drop(c);
     }},
     {"SAMPLE", "SAMPLEReserve", [](Kit& k) {
@@ -1921,7 +1936,7 @@ const Row kRows[] = {
         SAMPLEInsert(k.sample, k.emptySample, 0);
         SAMPLEInsert(k.emptySample, k.emptySample, 0);
         SAMPLEInsert(k.emptySample, k.sample, 0);
-        EXPECT_EQ(k.emptySample->length, 8);
+        EXPECT_EQ(k.emptySample->length, k.zeroed ? 0 : 8);
     }},
     {"SAMPLE", "SAMPLESub", [](Kit& k) {
         EXPECT_EQ(SAMPLESub(nullptr, 0, 1), nullptr);
@@ -1932,7 +1947,7 @@ const Row kRows[] = {
     {"SAMPLE", "SAMPLEInsertValue", [](Kit& k) {
         EXPECT_EQ(SAMPLEInsertValue(nullptr, 5, 0), 0);
         EXPECT_EQ(SAMPLEInsertValue(k.emptySample, 5, 1), 0);
-        EXPECT_EQ(SAMPLEInsertValue(k.emptySample, 5, 0), 5);
+        EXPECT_EQ(SAMPLEInsertValue(k.emptySample, 5, 0), k.zeroed ? 0 : 5);
     }},
     {"SAMPLE", "SAMPLERemove", [](Kit& k) {
         EXPECT_EQ(SAMPLERemove(nullptr, 0), 0);
@@ -2339,9 +2354,11 @@ TEST_P(Sweep, EveryOperationTakesNullAndEmptyArguments) {
     int rows = 0;
     for (const Row& row : kRows) {
         if (GetParam() != row.module) continue;
-        SCOPED_TRACE(row.operation);
-        Kit kit;
-        row.sweep(kit);
+        for (const bool zeroed : {false, true}) {
+            SCOPED_TRACE(std::string(row.operation) + (zeroed ? " (zeroed records)" : ""));
+            Kit kit(zeroed);
+            row.sweep(kit);
+        }
         ++rows;
     }
     EXPECT_GT(rows, 0);
