@@ -13,7 +13,7 @@
 #include <cstring>
 
 #if defined(__SSE2__)
-#include <emmintrin.h>
+#include <immintrin.h>
 #endif
 
 #include "core/report.h"
@@ -48,30 +48,105 @@ uint32_t ClampWeight(int32_t weight) {
     return static_cast<uint32_t>(std::clamp(weight, 0, RASTER_WEIGHT_MAX));
 }
 
-// Mixes n pixels with one colour at weight w (0 .. 256), per RASTERMix.
-void BlendSpan(uint32_t* p, int32_t n, uint32_t colour, uint32_t w) {
-    int32_t i = 0;
+// The blends in vector lanes, each exact:
+//   weight 128: per channel (p * 128 + k * 128) >> 8 is the floored mean
+//       (p + k) >> 1, which is (p AND k) + ((p XOR k) >> 1) once the bit each
+//       channel's shift takes from the channel above is masked off; the
+//       channels then add without a carry (each sum is at most 255);
+//   any weight: each channel is widened to a 16-bit lane; p * (256 - w) and
+//       the sum with k * w are at most 255 * 256 = 65280, so the low 16 bits
+//       of each product are the whole product, nothing carries out of a lane,
+//       and the logical shift by 8 floors as >> 8 does.
+// The top byte's lanes are computed along and masked to 0 at the end. Each
+// helper handles whole vectors from index i on and returns where it stopped.
 #if defined(__SSE2__)
-    // Exact in 16-bit lanes: each channel is widened to 16 bits, and both
-    // p * (256 - w) and the sum with colour * w are at most 255 * 256 = 65280,
-    // so the low 16 bits of each product are the whole product, nothing
-    // carries out of a lane, and the logical shift by 8 floors as >> 8 does.
-    // The top byte's lane is computed and then masked to 0.
+__attribute__((target("avx2"))) int32_t HalfAvx2(uint32_t* p, int32_t i, int32_t n, uint32_t k) {
+    const __m256i kv = _mm256_set1_epi32(static_cast<int32_t>(k));
+    const __m256i low7 = _mm256_set1_epi32(0x007F7F7F);
+    for (; i + 8 <= n; i += 8) {
+        auto* at = reinterpret_cast<__m256i*>(p + i);
+        const __m256i v = _mm256_loadu_si256(at);
+        const __m256i both = _mm256_and_si256(v, kv);  // top byte 0, since k's is
+        const __m256i half = _mm256_and_si256(_mm256_srli_epi32(_mm256_xor_si256(v, kv), 1), low7);
+        _mm256_storeu_si256(at, _mm256_add_epi32(both, half));
+    }
+    return i;
+}
+
+int32_t HalfSse2(uint32_t* p, int32_t i, int32_t n, uint32_t k) {
+    const __m128i kv = _mm_set1_epi32(static_cast<int32_t>(k));
+    const __m128i low7 = _mm_set1_epi32(0x007F7F7F);
+    for (; i + 4 <= n; i += 4) {
+        auto* at = reinterpret_cast<__m128i*>(p + i);
+        const __m128i v = _mm_loadu_si128(at);
+        const __m128i both = _mm_and_si128(v, kv);
+        const __m128i half = _mm_and_si128(_mm_srli_epi32(_mm_xor_si128(v, kv), 1), low7);
+        _mm_storeu_si128(at, _mm_add_epi32(both, half));
+    }
+    return i;
+}
+
+__attribute__((target("avx2"))) int32_t MixAvx2(uint32_t* p, int32_t i, int32_t n, uint32_t k,
+                                                uint32_t w) {
+    const __m256i zero = _mm256_setzero_si256();
+    const __m256i keep = _mm256_set1_epi16(static_cast<int16_t>(RASTER_WEIGHT_MAX - w));
+    const __m256i cw = _mm256_mullo_epi16(
+        _mm256_unpacklo_epi8(_mm256_set1_epi32(static_cast<int32_t>(k)), zero),
+        _mm256_set1_epi16(static_cast<int16_t>(w)));
+    const __m256i low24 = _mm256_set1_epi32(0x00FFFFFF);
+    for (; i + 8 <= n; i += 8) {
+        auto* at = reinterpret_cast<__m256i*>(p + i);
+        const __m256i v = _mm256_loadu_si256(at);
+        __m256i lo = _mm256_unpacklo_epi8(v, zero);
+        __m256i hi = _mm256_unpackhi_epi8(v, zero);
+        lo = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(lo, keep), cw), 8);
+        hi = _mm256_srli_epi16(_mm256_add_epi16(_mm256_mullo_epi16(hi, keep), cw), 8);
+        // unpack and pack both work per 128-bit half, so the pixel order survives.
+        _mm256_storeu_si256(at, _mm256_and_si256(_mm256_packus_epi16(lo, hi), low24));
+    }
+    return i;
+}
+
+int32_t MixSse2(uint32_t* p, int32_t i, int32_t n, uint32_t k, uint32_t w) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i keep = _mm_set1_epi16(static_cast<int16_t>(RASTER_WEIGHT_MAX - w));
-    const __m128i c = _mm_unpacklo_epi8(
-        _mm_set1_epi32(static_cast<int32_t>(colour & 0xFFFFFFu)), zero);
-    const __m128i cw = _mm_mullo_epi16(c, _mm_set1_epi16(static_cast<int16_t>(w)));
+    const __m128i cw = _mm_mullo_epi16(_mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int32_t>(k)), zero),
+                                       _mm_set1_epi16(static_cast<int16_t>(w)));
     const __m128i low24 = _mm_set1_epi32(0x00FFFFFF);
     for (; i + 4 <= n; i += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        auto* at = reinterpret_cast<__m128i*>(p + i);
+        const __m128i v = _mm_loadu_si128(at);
         __m128i lo = _mm_unpacklo_epi8(v, zero);
         __m128i hi = _mm_unpackhi_epi8(v, zero);
         lo = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(lo, keep), cw), 8);
         hi = _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(hi, keep), cw), 8);
-        const __m128i out = _mm_and_si128(_mm_packus_epi16(lo, hi), low24);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + i), out);
+        _mm_storeu_si128(at, _mm_and_si128(_mm_packus_epi16(lo, hi), low24));
     }
+    return i;
+}
+
+// Checked once: the machine runs AVX2.
+bool HasAvx2() {
+    static const bool has = __builtin_cpu_supports("avx2") != 0;
+    return has;
+}
+#endif
+
+// Mixes n pixels with one colour at weight w (0 .. 256), as RASTERMix does.
+void BlendSpan(uint32_t* p, int32_t n, uint32_t colour, uint32_t w) {
+    const uint32_t k = colour & 0xFFFFFFu;
+    int32_t i = 0;
+    if (w == RASTER_WEIGHT_MAX / 2) {
+#if defined(__SSE2__)
+        if (HasAvx2()) i = HalfAvx2(p, i, n, k);
+        i = HalfSse2(p, i, n, k);
+#endif
+        for (; i < n; ++i) p[i] = (p[i] & k) + (((p[i] ^ k) >> 1) & 0x7F7F7Fu);
+        return;
+    }
+#if defined(__SSE2__)
+    if (HasAvx2()) i = MixAvx2(p, i, n, k, w);
+    i = MixSse2(p, i, n, k, w);
 #endif
     for (; i < n; ++i) p[i] = RASTERMix(p[i], colour, w);
 }

@@ -294,6 +294,30 @@ TEST(Raster, WholeImagePaintersMatchThePerPixelReference) {
     }
 }
 
+TEST(Raster, PartialRowBlendsMatchTheReferenceAtEveryOffset) {
+    RNGSeed(12u);
+    Img img(Sized(300, 1));
+    Img before(Sized(300, 1));
+    for (int32_t x0 = 0; x0 < 9; ++x0) {
+        for (int32_t x1 : {x0, x0 + 3, x0 + 8, x0 + 21, 299}) {
+            for (int32_t weight : {128, 77}) {
+                FillRandom(img.get());
+                IMGCopy(img.get(), before.get());
+                const uint32_t colour = RandomWord();
+                RASTERBlendRow(img.get(), colour, 0, x0, x1, weight);
+                for (int32_t x = 0; x < 300; ++x) {
+                    const uint32_t p = IMGGetPixel(before.get(), x, 0);
+                    const uint32_t want = x >= x0 && x <= x1
+                                              ? MixReference(p, colour, static_cast<uint32_t>(weight))
+                                              : p;
+                    ASSERT_EQ(want, IMGGetPixel(img.get(), x, 0))
+                        << x0 << ".." << x1 << " weight " << weight << " at " << x;
+                }
+            }
+        }
+    }
+}
+
 TEST(Raster, ClearedRasterPaintsBlackAndPlasmaMixIsTheMean) {
     Raster r(RASTERNew());
     r->colours[9] = 0xFFFFFFu;
