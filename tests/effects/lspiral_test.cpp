@@ -10,18 +10,12 @@
 #include "effects/lspiral.h"
 #include "image/img.h"
 #include "tests/support/picture.h"
+#include "tests/support/rng_draws.h"
 #include "tests/support/test_support.h"
 
 namespace {
 using Spiral = Owned<LSPIRAL, LSPIRALFree>;
 using Img = Owned<IMG, IMGFree>;
-
-// The generator's state after `draws` draws from `seed`.
-uint32_t StateAfter(uint32_t seed, int draws) {
-    RNGSeed(seed);
-    for (int i = 0; i < draws; ++i) (void)RNGDraw();
-    return RNGState();
-}
 
 // A spiral with fixed parameters: centre (128, 128), no turning.
 void Fix(LSPIRAL* s, int32_t angleX, int32_t step, int32_t radiusStep) {
@@ -47,7 +41,6 @@ TEST(LSpiral, NewSpendsTwoResetsOfDrawsAndHas128PointsAtTheOrigin) {
     for (int i = 0; i < 256; ++i) ASSERT_EQ(0, s->points[i]);
     // Copy is a new spiral from New: two more resets' worth of draws.
     const uint32_t afterCopy = StateAfter(RNGState(), 12);
-    RNGSeed(want);
     Spiral c(LSPIRALCopy(s.get()));
     ASSERT_NE(nullptr, c.get());
     EXPECT_NE(s.get(), c.get());
