@@ -5,12 +5,14 @@
 
 #include "core/report.h"
 
-const char* const CURSOR_IDENTITY[6] = {"CURSOR  ", "20120327", "Vaskoril", "C       ",
-                                        "CODE    ", "MOXA"};
+const char* const CURSOR_IDENTITY[6] = {"CURSOR  ", "20120327", "Vaskoril",
+                                        "C       ", "CODE    ", "MOXA"};
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void CURSORError() { REPORTError("CURSOR Error.\n", kReport); }
+void CURSORError() {
+    REPORTError("CURSOR Error.\n", kReport);
+}
 
 // x reduced into 0 .. n - 1 (n >= 1): one floor modulo in 64 bits, so no sum
 // of two 32-bit values can overflow and no step costs more than another.
@@ -21,7 +23,9 @@ int32_t Reduce(int64_t x, int32_t n) {
 }
 
 // A cursor whose length can serve as a modulus.
-bool Usable(const CURSOR* cursor) { return cursor != nullptr && cursor->length >= 1; }
+bool Usable(const CURSOR* cursor) {
+    return cursor != nullptr && cursor->length >= 1;
+}
 }  // namespace
 
 CURSOR* CURSORNew() {

@@ -10,7 +10,9 @@ const char* const CURSORX_IDENTITY[4] = {"CURSORX", "20090805", "VKR", "C"};
 namespace {
 // The report is compiled out: never printed, but still counted.
 constexpr bool kReport = false;
-void CURSORXError() { REPORTError("CURSORX Error.\n", kReport); }
+void CURSORXError() {
+    REPORTError("CURSORX Error.\n", kReport);
+}
 
 // x reduced into 0 .. n - 1, n >= 1.
 int32_t Reduce(int64_t x, int32_t n) {

@@ -6,12 +6,14 @@
 #include "text/scroll_impl.h"
 #include "vector/lfont.h"
 
-const char* const LSCROLL_IDENTITY[6] = {"LSCROLL ", "20120707", "Vaskoril", "C       ",
-                                         "CODE    ", "A scroll's default text. "};
+const char* const LSCROLL_IDENTITY[6] = {"LSCROLL ", "20120707", "Vaskoril",
+                                         "C       ", "CODE    ", "A scroll's default text. "};
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void LSCROLLError() { REPORTError("LSCROLL error\n", kReport); }
+void LSCROLLError() {
+    REPORTError("LSCROLL error\n", kReport);
+}
 
 // The pixels one character occupies, cellSize.x * scale.x in 64 bits; 0 when
 // the font or its pen vectors are missing (or the product is 0).
@@ -95,7 +97,9 @@ void LSCROLLDraw(LSCROLL* scroller) {
     DrawPlain(scroller, advance);
 }
 
-void LSCROLLDrawOpaque(LSCROLL* scroller) { LSCROLLDraw(scroller); }
+void LSCROLLDrawOpaque(LSCROLL* scroller) {
+    LSCROLLDraw(scroller);
+}
 
 void LSCROLLDrawRandomColours(LSCROLL* scroller) {
     int64_t advance = 0;

@@ -9,12 +9,13 @@
 #include "vector/seg2d.h"
 #include "vector/sine.h"
 
-const char* const CSINE_IDENTITY[5] = {"CSINE   ", "20120412", "Vaskoril", "C       ",
-                                       "CODE    "};
+const char* const CSINE_IDENTITY[5] = {"CSINE   ", "20120412", "Vaskoril", "C       ", "CODE    "};
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void CSINEError() { REPORTError("CSINE error\n", kReport); }
+void CSINEError() {
+    REPORTError("CSINE error\n", kReport);
+}
 
 constexpr uint32_t kTurn = 1024u << 16;  // one turn as a 16.16 phase
 
@@ -22,9 +23,13 @@ SEG2D* SegmentAt(const CSINE* figure, int32_t i) {
     return static_cast<SEG2D*>(figure->segments->slots[i]);
 }
 
-bool Whole(const SEG2D* s) { return s != nullptr && s->start != nullptr && s->end != nullptr; }
+bool Whole(const SEG2D* s) {
+    return s != nullptr && s->start != nullptr && s->end != nullptr;
+}
 
-int32_t Index(uint32_t phase) { return static_cast<int32_t>((phase >> 16) & SINE_MASK); }
+int32_t Index(uint32_t phase) {
+    return static_cast<int32_t>((phase >> 16) & SINE_MASK);
+}
 
 // Frees the segments of list, last to first, then the list.
 void FreeList(LIST** list) {
@@ -51,7 +56,8 @@ void PlaceJoints(CSINE* figure, uint32_t a, uint32_t b, uint32_t bStep) {
             const int64_t r = ((SINE_TABLE[Index(a)] * amplitude) >> 16) + base;
             const int32_t d = Index(b);
             s->start->x = static_cast<int32_t>(cx + ((SINE_TABLE[d] * r) >> 16));
-            s->start->y = static_cast<int32_t>(cy + ((SINE_TABLE[(d + 256) & SINE_MASK] * r) >> 16));
+            s->start->y =
+                static_cast<int32_t>(cy + ((SINE_TABLE[(d + 256) & SINE_MASK] * r) >> 16));
         } else {
             CSINEError();
         }
@@ -74,7 +80,9 @@ void Chain(CSINE* figure, int32_t last) {
     }
 }
 
-int32_t Draw() { return RNGDraw(); }
+int32_t Draw() {
+    return RNGDraw();
+}
 }  // namespace
 
 CSINE* CSINENew() {
@@ -262,7 +270,8 @@ void CSINEDraw(const CSINE* figure, IMG* image) {
         CSINEError();
         return;
     }
-    for (int32_t i = figure->segments->count - 1; i >= 0; --i) SEG2DDraw(SegmentAt(figure, i), image);
+    for (int32_t i = figure->segments->count - 1; i >= 0; --i)
+        SEG2DDraw(SegmentAt(figure, i), image);
 }
 
 void CSINEDrawRays(CSINE* figure, IMG* image) {

@@ -1,12 +1,13 @@
 // Tests of CURSOR and CURSORX: the worked positions, the wrap at both ends,
 // and the hostile field values that must return at once.
+#include "text/cursor.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
 #include "core/report.h"
 #include "tests/support/test_support.h"
-#include "text/cursor.h"
 #include "text/cursorx.h"
 
 namespace {
@@ -14,8 +15,8 @@ using Cursor = Owned<CURSOR, CURSORFree>;
 using CursorX = Owned<CURSORX, CURSORXFree>;
 
 TEST(Cursor, IdentityAndNewCursorWalksMoxa) {
-    const char* const want[6] = {"CURSOR  ", "20120327", "Vaskoril", "C       ", "CODE    ",
-                                 "MOXA"};
+    const char* const want[6] = {"CURSOR  ", "20120327", "Vaskoril",
+                                 "C       ", "CODE    ", "MOXA"};
     for (int i = 0; i < 6; ++i) EXPECT_STREQ(want[i], CURSOR_IDENTITY[i]) << i;
     Cursor c(CURSORNew());
     ASSERT_NE(nullptr, c.get());
@@ -32,13 +33,13 @@ TEST(Cursor, StepAndSetPositionWrapAtBothEnds) {
         int32_t length, from, step, want;
     };
     const Case cases[] = {
-        {4, 3, 1, 0},                  // off the end onto the first
-        {4, 0, -1, 3},                 // back from the first onto the last
-        {4, 0, -9, 3},                 // -9 rem 4 = -1, + 4
-        {4, 2, 4, 2},                  // a whole turn
-        {1024, 5, INT32_MAX, 4},       // position + step leaves int32_t
-        {1024, 7, INT32_MIN, 7},       // 2^31 is a multiple of 1024: constant time, no loop
-        {1000, 999, INT32_MIN, 351},   // -2147483648 mod 1000 = 352
+        {4, 3, 1, 0},                 // off the end onto the first
+        {4, 0, -1, 3},                // back from the first onto the last
+        {4, 0, -9, 3},                // -9 rem 4 = -1, + 4
+        {4, 2, 4, 2},                 // a whole turn
+        {1024, 5, INT32_MAX, 4},      // position + step leaves int32_t
+        {1024, 7, INT32_MIN, 7},      // 2^31 is a multiple of 1024: constant time, no loop
+        {1000, 999, INT32_MIN, 351},  // -2147483648 mod 1000 = 352
         {1, 0, 123456, 0},
     };
     for (const Case& k : cases) {
@@ -85,7 +86,7 @@ TEST(Cursor, MarkRestoreAndSetKeepTheMark) {
 TEST(Cursor, RefusedLengthsAndHostileFields) {
     Cursor c(CURSORNew());
     const uint64_t before = REPORTCount();
-    CURSORSet(c.get(), "abc", 0, 1, 1);   // a modulus of 0
+    CURSORSet(c.get(), "abc", 0, 1, 1);  // a modulus of 0
     CURSORSet(c.get(), "abc", -3, 1, 1);
     CURSORSet(c.get(), nullptr, 3, 1, 1);
     EXPECT_EQ(before + 3, REPORTCount());
@@ -157,9 +158,9 @@ TEST(CursorX, WorkedPositionsAndValues) {
     const Case steps[] = {
         {1024, 1020, 14, 10},
         {1024, 0, -3000, 72},
-        {1024, 1024, 1, 1},             // position == size after a negative multiple
-        {1000, 0, INT32_MIN, 352},      // one reduction, not 2^31 loop turns
-        {1000, 999, INT32_MAX, 646},    // the sum leaves int32_t
+        {1024, 1024, 1, 1},           // position == size after a negative multiple
+        {1000, 0, INT32_MIN, 352},    // one reduction, not 2^31 loop turns
+        {1000, 999, INT32_MAX, 646},  // the sum leaves int32_t
         {1, 0, -7, 0},
     };
     for (const Case& k : steps) {

@@ -1,6 +1,8 @@
 // Tests of LSCROLL over the marker font (tests/support/marker_font.h): each
 // glyph is one point at its cell corner in the colour of its code, so a row
 // of pixels 8 apart spells out the characters drawn.
+#include "text/lscroll.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -11,7 +13,6 @@
 #include "tests/support/marker_font.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
-#include "text/lscroll.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
 
@@ -35,8 +36,8 @@ uint32_t GlyphColour(const LFONT* font, int code) {
 }
 
 TEST(Lscroll, IdentityNewAndSet) {
-    const char* const want[6] = {"LSCROLL ", "20120707", "Vaskoril", "C       ", "CODE    ",
-                                 "A scroll's default text. "};
+    const char* const want[6] = {"LSCROLL ", "20120707", "Vaskoril",
+                                 "C       ", "CODE    ", "A scroll's default text. "};
     for (int i = 0; i < 6; ++i) EXPECT_STREQ(want[i], LSCROLL_IDENTITY[i]) << i;
     Scroller s(LSCROLLNew());
     ASSERT_NE(nullptr, s.get());
@@ -83,12 +84,11 @@ TEST(Lscroll, StepWorkedFigures) {
         int32_t wantOffset, wantPosition;
     };
     const Case cases[] = {
-        {3, 1, 3, 0}, {3, 2, 6, 0}, {3, 3, 1, 1}, {3, 4, 4, 1}, {3, 5, 7, 1}, {3, 6, 2, 2},
-        {20, 1, 4, 2},
-        {-3, 1, 5, 9},   // back one character
-        {-8, 1, 8, 8},   // an exact multiple: back two, offset = advance
-        {INT32_MAX, 1, 7, 5},         // 2147483647 = 8 * 268435455 + 7
-        {INT32_MIN, 1, 8, 3},         // back 268435457 characters, 3 mod 10
+        {3, 1, 3, 0},         {3, 2, 6, 0}, {3, 3, 1, 1},  {3, 4, 4, 1},
+        {3, 5, 7, 1},         {3, 6, 2, 2}, {20, 1, 4, 2}, {-3, 1, 5, 9},  // back one character
+        {-8, 1, 8, 8},         // an exact multiple: back two, offset = advance
+        {INT32_MAX, 1, 7, 5},  // 2147483647 = 8 * 268435455 + 7
+        {INT32_MIN, 1, 8, 3},  // back 268435457 characters, 3 mod 10
     };
     for (const Case& k : cases) {
         Row r;

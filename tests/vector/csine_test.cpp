@@ -1,5 +1,7 @@
 // Tests of CSINE: the worked joints, the chaining of both updates, the
 // randomisers' fields and draw counts, and the hostile values.
+#include "vector/csine.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -9,14 +11,15 @@
 #include "image/img.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
-#include "vector/csine.h"
 #include "vector/seg2d.h"
 
 namespace {
 using Figure = Owned<CSINE, CSINEFree>;
 using Img = Owned<IMG, IMGFree>;
 
-SEG2D* Seg(const CSINE* f, int i) { return static_cast<SEG2D*>(LISTGet(f->segments, i)); }
+SEG2D* Seg(const CSINE* f, int i) {
+    return static_cast<SEG2D*>(LISTGet(f->segments, i));
+}
 
 // The RNG state after `draws` draws from `seed`.
 uint32_t StateAfter(uint32_t seed, int draws) {
