@@ -6,8 +6,9 @@
 //     is what runs when source and destination share pixels, since the order
 //     then decides what a tap sees;
 //   - row kernels for IMGFXBlur5 and IMGFXGlow5 (the demo runs them on every
-//     frame): edge columns take the clipped formula, the interior SSE2 or AVX2
-//     (see the section below for why those are exact);
+//     frame): edge columns take the clipped formula, the interior SSE2, AVX2
+//     or AVX-512 lanes, the widest the machine runs (see the section below
+//     for why those are exact);
 //   - a sliding window for the radius filters, which adds the column that
 //     enters and subtracts the one that leaves, over the part of the window
 //     inside the image only, so any radius costs at most the image's size.
@@ -174,7 +175,7 @@ static_assert(WeightSum(kBlur3, 3) == 3 && WeightSum(kBlur121, 3) == 4 &&
 // ---------------------------------------------------------------------------
 // [SECTION] Row kernels of the five-tap filters
 //
-// Exactness of the vector forms, four (SSE2) or eight (AVX2) pixels a step,
+// Exactness of the vector forms, 4 (SSE2), 8 (AVX2) or 16 (AVX-512) pixels a step,
 // each loaded five times at offsets -2 .. +2:
 //   blur: the bytes widen to 16-bit lanes (zero-extended); the largest sum,
 //         8 x 255 = 2040, fits, so the adds are exact; the logical right shift
@@ -193,6 +194,51 @@ uint32_t RowTap(const uint32_t* row, int64_t n, int64_t x) {
 }
 
 #if IMGFX_SIMD
+__attribute__((target("avx512bw"))) int32_t Blur5Avx512(const uint32_t* s, uint32_t* d,
+                                                        int32_t x, int32_t end) {
+    const __m512i zero = _mm512_setzero_si512();
+    const __m512i colour = _mm512_set1_epi32(0x00FFFFFF);
+    for (; x + 16 <= end; x += 16) {
+        const __m512i a = _mm512_loadu_si512(s + x - 2);
+        const __m512i b = _mm512_loadu_si512(s + x - 1);
+        const __m512i c = _mm512_loadu_si512(s + x);
+        const __m512i e = _mm512_loadu_si512(s + x + 1);
+        const __m512i f = _mm512_loadu_si512(s + x + 2);
+        __m512i lo = _mm512_add_epi16(
+            _mm512_add_epi16(_mm512_unpacklo_epi8(a, zero), _mm512_unpacklo_epi8(b, zero)),
+            _mm512_add_epi16(_mm512_unpacklo_epi8(e, zero), _mm512_unpacklo_epi8(f, zero)));
+        __m512i hi = _mm512_add_epi16(
+            _mm512_add_epi16(_mm512_unpackhi_epi8(a, zero), _mm512_unpackhi_epi8(b, zero)),
+            _mm512_add_epi16(_mm512_unpackhi_epi8(e, zero), _mm512_unpackhi_epi8(f, zero)));
+        lo = _mm512_add_epi16(lo, _mm512_slli_epi16(_mm512_unpacklo_epi8(c, zero), 2));
+        hi = _mm512_add_epi16(hi, _mm512_slli_epi16(_mm512_unpackhi_epi8(c, zero), 2));
+        const __m512i out =
+            _mm512_packus_epi16(_mm512_srli_epi16(lo, 3), _mm512_srli_epi16(hi, 3));
+        _mm512_storeu_si512(d + x, _mm512_and_si512(out, colour));
+    }
+    return x;
+}
+
+__attribute__((target("avx512bw"))) int32_t Glow5Avx512(const uint32_t* s, uint32_t* d,
+                                                        int32_t x, int32_t end, uint32_t shift) {
+    const __m512i keep = _mm512_set1_epi8(static_cast<char>(0xFFu >> shift));
+    const __m128i count = _mm_cvtsi32_si128(static_cast<int>(shift));
+    const __m512i colour = _mm512_set1_epi32(0x00FFFFFF);
+    for (; x + 16 <= end; x += 16) {
+        const __m512i a = _mm512_loadu_si512(s + x - 2);
+        const __m512i b = _mm512_loadu_si512(s + x - 1);
+        const __m512i c = _mm512_loadu_si512(s + x);
+        const __m512i e = _mm512_loadu_si512(s + x + 1);
+        const __m512i f = _mm512_loadu_si512(s + x + 2);
+        __m512i sum = _mm512_adds_epu8(c, _mm512_and_si512(_mm512_srl_epi16(a, count), keep));
+        sum = _mm512_adds_epu8(sum, _mm512_and_si512(_mm512_srl_epi16(b, count), keep));
+        sum = _mm512_adds_epu8(sum, _mm512_and_si512(_mm512_srl_epi16(e, count), keep));
+        sum = _mm512_adds_epu8(sum, _mm512_and_si512(_mm512_srl_epi16(f, count), keep));
+        _mm512_storeu_si512(d + x, _mm512_and_si512(sum, colour));
+    }
+    return x;
+}
+
 __attribute__((target("avx2"))) int32_t Blur5Avx2(const uint32_t* s, uint32_t* d, int32_t x,
                                                   int32_t end) {
     const __m256i zero = _mm256_setzero_si256();
@@ -211,7 +257,7 @@ __attribute__((target("avx2"))) int32_t Blur5Avx2(const uint32_t* s, uint32_t* d
             _mm256_add_epi16(_mm256_unpackhi_epi8(e, zero), _mm256_unpackhi_epi8(f, zero)));
         lo = _mm256_add_epi16(lo, _mm256_slli_epi16(_mm256_unpacklo_epi8(c, zero), 2));
         hi = _mm256_add_epi16(hi, _mm256_slli_epi16(_mm256_unpackhi_epi8(c, zero), 2));
-        // unpack and pack both work per 128-bit half, so the pixel order survives.
+        // unpack and pack both work per 128-bit lane, so the pixel order survives.
         const __m256i out =
             _mm256_packus_epi16(_mm256_srli_epi16(lo, 3), _mm256_srli_epi16(hi, 3));
         _mm256_storeu_si256(reinterpret_cast<__m256i*>(d + x), _mm256_and_si256(out, colour));
@@ -281,9 +327,13 @@ int32_t Glow5Sse2(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32
     return x;
 }
 
-// Checked once: the machine runs AVX2.
+// Checked once each: the machine runs AVX2, AVX-512 with byte and word lanes.
 bool HasAvx2() {
     static const bool has = __builtin_cpu_supports("avx2") != 0;
+    return has;
+}
+bool HasAvx512() {
+    static const bool has = __builtin_cpu_supports("avx512bw") != 0;
     return has;
 }
 #endif
@@ -306,10 +356,13 @@ void FiveRow(const uint32_t* s, uint32_t* d, int32_t sw, int32_t cols, Five kind
     int32_t x = 0;
     for (; x < cols && x < 2; ++x) clipped(x);
 #if IMGFX_SIMD
+    // The widest lanes first; the narrower ones finish what is left.
     if (kind == Five::kBlur) {
+        if (HasAvx512()) x = Blur5Avx512(s, d, x, inner);
         if (HasAvx2()) x = Blur5Avx2(s, d, x, inner);
         x = Blur5Sse2(s, d, x, inner);
     } else {
+        if (HasAvx512()) x = Glow5Avx512(s, d, x, inner, shift);
         if (HasAvx2()) x = Glow5Avx2(s, d, x, inner, shift);
         x = Glow5Sse2(s, d, x, inner, shift);
     }
