@@ -13,8 +13,11 @@
 //   FlatPlain    - PlainLine for segments wholly inside the image and
 //                  CheckedLine for the rest, with no call into the image
 //                  module at all (the floor).
-// BM_WallRatio times the three side by side and reports wall_vs_drawline and
-// wall_vs_plain (time ratios; the goal is below 2 against the flat loops).
+// BM_WallRatio times them side by side and reports wall_vs_drawline and
+// wall_vs_plain (time ratios; the goal is below 2 against the flat loops), and
+// uncoloured_vs_drawline: the same frame drawn with LSCROLLDraw, without the
+// 32 recolourings, whose writes to every glyph point BM_Wall_Recolour
+// measures alone.
 //
 // BM_CursorStep and BM_CursorXStep step by 1, by 1000 and by -2^31: the time
 // must not depend on the step.
@@ -114,13 +117,21 @@ struct Wall {
         }
     }
 
-    void Frame() {
+    // recolour false: LSCROLLDraw in the glyphs' standing colours instead, the
+    // same drawing and steps without the 32 recolourings.
+    void Frame(bool recolour = true) {
         int32_t positions[kRows], offsets[kRows];
         for (int32_t i = 0; i < kRows; ++i) {
             positions[i] = rows[i]->cursor->position;
             offsets[i] = rows[i]->offset;
         }
-        for (int32_t i = 0; i < kRows; ++i) LSCROLLDrawColoured(rows[i], RowColour(i));
+        for (int32_t i = 0; i < kRows; ++i) {
+            if (recolour) {
+                LSCROLLDrawColoured(rows[i], RowColour(i));
+            } else {
+                LSCROLLDraw(rows[i]);
+            }
+        }
         for (int32_t i = 0; i < kRows; ++i) {
             rows[i]->speed = (SINE_TABLE[(phase + i * 32) & SINE_MASK] * 8) >> 15;
             LSCROLLStep(rows[i]);
@@ -208,13 +219,16 @@ BENCHMARK(BM_Wall_Recolour);
 void BM_WallRatio(benchmark::State& state) {
     Wall w;
     if (!w.Same()) state.SkipWithError("the flat segments differ from the wall");
-    double wallNs = 0, lineNs = 0, plainNs = 0;
+    double wallNs = 0, lineNs = 0, plainNs = 0, drawNs = 0;
     LapTimer lap;
     for (auto _ : state) {
         lap.Lap();
         w.Frame();
         benchmark::ClobberMemory();
         wallNs += lap.Lap();
+        w.Frame(false);
+        benchmark::ClobberMemory();
+        drawNs += lap.Lap();
         w.FlatDrawLine();
         benchmark::ClobberMemory();
         lineNs += lap.Lap();
@@ -224,6 +238,7 @@ void BM_WallRatio(benchmark::State& state) {
     }
     state.counters["wall_vs_drawline"] = wallNs / lineNs;
     state.counters["wall_vs_plain"] = wallNs / plainNs;
+    state.counters["uncoloured_vs_drawline"] = drawNs / lineNs;
 }
 BENCHMARK(BM_WallRatio);
 

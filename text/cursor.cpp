@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/report.h"
+#include "text/wrap_impl.h"
 
 const char* const CURSOR_IDENTITY[6] = {"CURSOR  ", "20120327", "Vaskoril",
                                         "C       ", "CODE    ", "MOXA"};
@@ -12,14 +13,6 @@ namespace {
 constexpr bool kReport = false;  // build-time error switch
 void CURSORError() {
     REPORTError("CURSOR Error.\n", kReport);
-}
-
-// x reduced into 0 .. n - 1 (n >= 1): one floor modulo in 64 bits, so no sum
-// of two 32-bit values can overflow and no step costs more than another.
-int32_t Reduce(int64_t x, int32_t n) {
-    int64_t r = x % n;
-    if (r < 0) r += n;
-    return static_cast<int32_t>(r);
 }
 
 // A cursor whose length can serve as a modulus.
@@ -61,7 +54,7 @@ void CURSORStep(CURSOR* cursor) {
         return;
     }
     cursor->position =
-        Reduce(static_cast<int64_t>(cursor->position) + cursor->step, cursor->length);
+        TextWrap(static_cast<int64_t>(cursor->position) + cursor->step, cursor->length);
 }
 
 void CURSORSetPosition(CURSOR* cursor, int32_t p) {
@@ -69,7 +62,7 @@ void CURSORSetPosition(CURSOR* cursor, int32_t p) {
         CURSORError();
         return;
     }
-    cursor->position = Reduce(p, cursor->length);
+    cursor->position = TextWrap(p, cursor->length);
 }
 
 void CURSORMark(CURSOR* cursor) {
@@ -85,5 +78,5 @@ void CURSORRestore(CURSOR* cursor) {
         CURSORError();
         return;
     }
-    cursor->position = Reduce(cursor->mark, cursor->length);
+    cursor->position = TextWrap(cursor->mark, cursor->length);
 }

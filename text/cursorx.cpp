@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/report.h"
+#include "text/wrap_impl.h"
 
 const char* const CURSORX_IDENTITY[4] = {"CURSORX", "20090805", "VKR", "C"};
 
@@ -14,20 +15,13 @@ void CURSORXError() {
     REPORTError("CURSORX Error.\n", kReport);
 }
 
-// x reduced into 0 .. n - 1, n >= 1.
-int32_t Reduce(int64_t x, int32_t n) {
-    int64_t r = x % n;
-    if (r < 0) r += n;
-    return static_cast<int32_t>(r);
-}
-
 // Recomputes value; false (reported, nothing changed) for a size below 1.
 bool Update(CURSORX* cursor) {
     if (cursor->size < 1) {
         CURSORXError();
         return false;
     }
-    cursor->value = Reduce(static_cast<int64_t>(cursor->position) + cursor->offset, cursor->size);
+    cursor->value = TextWrap(static_cast<int64_t>(cursor->position) + cursor->offset, cursor->size);
     return true;
 }
 }  // namespace
@@ -142,7 +136,8 @@ int32_t CURSORXStep(CURSORX* cursor) {
         CURSORXError();
         return 0;
     }
-    cursor->position = Reduce(static_cast<int64_t>(cursor->position) + cursor->step, cursor->size);
+    cursor->position =
+        TextWrap(static_cast<int64_t>(cursor->position) + cursor->step, cursor->size);
     Update(cursor);
     return cursor->value;
 }

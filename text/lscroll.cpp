@@ -48,13 +48,17 @@ bool Visible(const LSCROLL* s) {
              static_cast<int64_t>(s->y) + s->rowHeight < 0);
 }
 
+// The row in the glyphs' colours: the cursor is marked, walked by steps of 1
+// and restored, as ScrollWalk does, with the characters drawn as one run.
 void DrawPlain(LSCROLL* s, int64_t advance) {
     PlacePen(s);
-    LFONT* font = s->font;
-    ScrollWalk(s, ScrollCount(s->width, advance), [font](int32_t code) {
-        font->code = code;
-        LFONTDrawChar(font);
-    });
+    CURSOR* cursor = s->cursor;
+    CURSORSetPosition(cursor, cursor->position);
+    CURSORMark(cursor);
+    cursor->step = 1;
+    LFONTDrawCycle(s->font, cursor->text, cursor->length, cursor->position,
+                   ScrollCount(s->width, advance));
+    CURSORRestore(cursor);
 }
 }  // namespace
 

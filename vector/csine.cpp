@@ -83,6 +83,14 @@ void Chain(CSINE* figure, int32_t last) {
 int32_t Draw() {
     return RNGDraw();
 }
+
+// Both randomisers centre the figure in a 256 x 256 area.
+void Centre(CSINE* figure) {
+    figure->width = 256;
+    figure->height = 256;
+    figure->xOffset = 0;
+    figure->yOffset = 0;
+}
 }  // namespace
 
 CSINE* CSINENew() {
@@ -222,10 +230,7 @@ void CSINERandomize(CSINE* figure) {
         CSINEError();
         return;
     }
-    figure->width = 256;
-    figure->height = 256;
-    figure->xOffset = 0;
-    figure->yOffset = 0;
+    Centre(figure);
     // One draw per statement, in this order; an odd count of steps from the
     // even spread minus an odd number, in 16.16.
     figure->radiusPhase = static_cast<uint32_t>(Draw() & 1023);
@@ -245,10 +250,7 @@ void CSINERandomizeRing(CSINE* figure) {
         CSINEError();
         return;
     }
-    figure->width = 256;
-    figure->height = 256;
-    figure->xOffset = 0;
-    figure->yOffset = 0;
+    Centre(figure);
     CSINESetSegmentCount(figure, (Draw() & 255) + 64);
     const int32_t n = figure->segments != nullptr ? figure->segments->count : 0;
     const int32_t k = (Draw() & 15) + 1;

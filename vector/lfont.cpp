@@ -128,15 +128,16 @@ const CacheEntry* EntryFor(const LFONT* font, int32_t code, const OBJ2D* glyph) 
 // Draws a cached glyph at the font's pen with its scale (no rotation): each
 // model point p lands at p * scale + position, wrapping as OBJ2DDraw's pose
 // does, so the pixels are OBJ2DDraw's.
-void DrawCached(const LFONT* font, const CacheEntry& e) {
-    const uint32_t kx = static_cast<uint32_t>(font->scale->x);
-    const uint32_t ky = static_cast<uint32_t>(font->scale->y);
-    const uint32_t px = static_cast<uint32_t>(font->position->x);
-    const uint32_t py = static_cast<uint32_t>(font->position->y);
-    const CachedSegment* s = font->cache->segments + e.first;
-    const uint32_t* colours = font->cache->colours + e.first;
+void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& scale,
+                  const VEC2D& pen, IMG* image) {
+    const uint32_t kx = static_cast<uint32_t>(scale.x);
+    const uint32_t ky = static_cast<uint32_t>(scale.y);
+    const uint32_t px = static_cast<uint32_t>(pen.x);
+    const uint32_t py = static_cast<uint32_t>(pen.y);
+    const CachedSegment* s = cache->segments + e.first;
+    const uint32_t* colours = cache->colours + e.first;
     for (int32_t i = 0; i < e.segmentCount; ++i) {
-        IMGDrawLine(font->image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
+        IMGDrawLine(image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y1) * ky + py),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].x2) * kx + px),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), colours[i]);
@@ -170,22 +171,34 @@ void Advance(LFONT* font) {
     font->position->x = WrapMulAdd(font->position->x, font->cellSize->x, font->scale->x);
 }
 
+// The pose one draw gives its glyph: the font's scale and angle, the pen.
+struct Pose {
+    VEC2D scale;
+    int32_t angle;
+    VEC2D pen;
+};
+
+// Poses code's glyph (the glyph object receives the pose: it is shared pen
+// state) and draws it, from the cache when it can; nothing for a code
+// without a glyph. The font is checked.
+void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
+    OBJ2D* glyph = GlyphOf(font, code);
+    if (glyph == nullptr || glyph->scale == nullptr || glyph->position == nullptr) return;
+    *glyph->scale = pose.scale;
+    glyph->angle = pose.angle;
+    *glyph->position = pose.pen;
+    const CacheEntry* e =
+        pose.angle == 0 && font->image != nullptr ? EntryFor(font, code, glyph) : nullptr;
+    if (e != nullptr) {
+        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image);
+    } else {
+        OBJ2DDraw(glyph, font->image);  // a missing image: the object's report, nothing drawn
+    }
+}
+
 // Draws the current code's glyph and advances; the font is checked.
 void DrawGlyph(LFONT* font) {
-    OBJ2D* glyph = GlyphOf(font, font->code);
-    if (glyph != nullptr && glyph->scale != nullptr && glyph->position != nullptr) {
-        *glyph->scale = *font->scale;
-        glyph->angle = font->angle;
-        *glyph->position = *font->position;
-        const CacheEntry* e = font->angle == 0 && font->image != nullptr
-                                  ? EntryFor(font, font->code, glyph)
-                                  : nullptr;
-        if (e != nullptr) {
-            DrawCached(font, *e);
-        } else {
-            OBJ2DDraw(glyph, font->image);  // a missing image: the object's report, nothing drawn
-        }
-    }
+    PoseAndDraw(font, font->code, Pose{*font->scale, font->angle, *font->position});
     Advance(font);
 }
 
@@ -370,4 +383,25 @@ void LFONTGlyphsChanged(LFONT* font) {
         return;
     }
     if (font->cache != nullptr) font->cache->glyphs = nullptr;
+}
+
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+    if (!Ready(font) || text == nullptr || length < 1) {
+        LFONTError();
+        return;
+    }
+    int32_t at = start % length;
+    if (at < 0) at += length;
+    // The pose is the same for every character of the run but for the pen's
+    // x, so it is read once.
+    Pose pose{*font->scale, font->angle, *font->position};
+    const uint32_t advance =
+        static_cast<uint32_t>(font->cellSize->x) * static_cast<uint32_t>(pose.scale.x);
+    for (int64_t i = 0; i < count; ++i) {
+        font->code = static_cast<int8_t>(text[at]);
+        at = at + 1 == length ? 0 : at + 1;
+        PoseAndDraw(font, font->code, pose);
+        pose.pen.x = static_cast<int32_t>(static_cast<uint32_t>(pose.pen.x) + advance);
+    }
+    font->position->x = pose.pen.x;
 }

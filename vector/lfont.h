@@ -81,6 +81,14 @@ void LFONTDrawLine(LFONT* font, const char* text);  // bytes up to the first lin
 // stays where the last character left it.
 void LFONTDrawString(LFONT* font, const char* text);
 
+// Draws count characters of a cyclic text: text holds length bytes (no
+// terminator needed), read as signed 8-bit codes from index start (reduced
+// modulo length) on, the first following the last. Each character is drawn
+// exactly as LFONTDrawChar would with that code, and the pen advances; code
+// is left at the last one drawn. The scrollers draw their rows with it.
+// Needs the font, its glyph list, the text and a length of at least 1.
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count);
+
 // [SECTION] Colours (each glyph keeps its colour until the next change)
 void LFONTSetColor(LFONT* font, uint32_t colour);  // every glyph, last to first
 // Every entry, last to first, gets (r & 0x7F7F7F) | 0x808080 with its own

@@ -120,22 +120,33 @@ TEST(Csine, RaysStartAtTheImageCentre) {
 
 TEST(Csine, RandomizedFieldsAfterSeeding) {
     struct Want {
+        bool ring;
         uint32_t seed, radiusPhase;
         int32_t radiusSpeed, radiusStep, amplitude;
         uint32_t colour, anglePhase;
         int32_t angleSpeed, angleStep, baseRadius, segments;
     };
-    const Want open[] = {
-        {RNG_DEMO_SEED, 347, 35 << 16, 81 << 16, 210, 0x7623, 248, 43 << 16, -3 * 65536, 105, 97},
-        {1, 41, -9 * 65536, 93 << 16, 148, 0x4AE1, 364, 29 << 16, 21 << 16, 98, 208},
+    const Want cases[] = {
+        {false, RNG_DEMO_SEED, 347, 35 << 16, 81 << 16, 210, 0x7623, 248, 43 << 16, -3 * 65536, 105,
+         97},
+        {false, 1, 41, -9 * 65536, 93 << 16, 148, 0x4AE1, 364, 29 << 16, 21 << 16, 98, 208},
+        // k = 10 lobes over 155 joints: radius step (10 << 26) / 155
+        {true, RNG_DEMO_SEED, 120, 3 << 16, 4329604, 51, 0x24F8, 637, 19 << 16, 41 << 16, 49, 155},
+        // k = 4 over 105
+        {true, 1, 190, 5 << 16, 2556528, 241, 0x3D6C, 214, 15 << 16, 34 << 16, 160, 105},
     };
-    for (const Want& w : open) {
+    for (const Want& w : cases) {
+        SCOPED_TRACE(testing::Message() << (w.ring ? "ring, seed " : "open, seed ") << w.seed);
         Figure f(CSINENew());
         f->width = 17;
         f->xOffset = 3;
         CSINESetColor(f.get(), 0x00FF0000);
         RNGSeed(w.seed);
-        CSINERandomize(f.get());
+        if (w.ring) {
+            CSINERandomizeRing(f.get());
+        } else {
+            CSINERandomize(f.get());
+        }
         EXPECT_EQ(StateAfter(w.seed, 10), RNGState()) << "exactly ten draws";
         EXPECT_EQ(256, f->width);
         EXPECT_EQ(0, f->xOffset);
@@ -150,39 +161,6 @@ TEST(Csine, RandomizedFieldsAfterSeeding) {
         EXPECT_EQ(w.baseRadius, f->baseRadius);
         ASSERT_EQ(w.segments, f->segments->count);
         EXPECT_EQ(0x00FFFFFFu, Seg(f.get(), 0)->start->colour);  // new white segments
-    }
-}
-
-TEST(Csine, RandomizedRingAfterSeeding) {
-    struct Want {
-        uint32_t seed;
-        int32_t segments;
-        uint32_t radiusPhase;
-        int32_t radiusSpeed, radiusStep, amplitude;
-        uint32_t colour, anglePhase;
-        int32_t angleSpeed, angleStep, baseRadius;
-    };
-    const Want rings[] = {
-        // k = 10 lobes over 155 joints: (10 << 26) / 155
-        {RNG_DEMO_SEED, 155, 120, 3 << 16, 4329604, 51, 0x24F8, 637, 19 << 16, 41 << 16, 49},
-        // k = 4 over 105
-        {1, 105, 190, 5 << 16, 2556528, 241, 0x3D6C, 214, 15 << 16, 34 << 16, 160},
-    };
-    for (const Want& w : rings) {
-        Figure f(CSINENew());
-        RNGSeed(w.seed);
-        CSINERandomizeRing(f.get());
-        EXPECT_EQ(StateAfter(w.seed, 10), RNGState()) << "exactly ten draws";
-        ASSERT_EQ(w.segments, f->segments->count);
-        EXPECT_EQ(w.radiusPhase, f->radiusPhase);
-        EXPECT_EQ(w.radiusSpeed, f->radiusSpeed);
-        EXPECT_EQ(w.radiusStep, f->radiusStep);
-        EXPECT_EQ(w.amplitude, f->amplitude);
-        EXPECT_EQ(w.colour, f->colour);
-        EXPECT_EQ(w.anglePhase, f->anglePhase);
-        EXPECT_EQ(w.angleSpeed, f->angleSpeed);
-        EXPECT_EQ(w.angleStep, f->angleStep);
-        EXPECT_EQ(w.baseRadius, f->baseRadius);
     }
 }
 

@@ -5,8 +5,10 @@
 
 #include <cstdint>
 
+#include "core/report.h"
 #include "core/rng.h"
 #include "image/img.h"
+#include "tests/support/marker_font.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
 #include "vector/lfont.h"
@@ -153,5 +155,21 @@ TEST(LfontCache, FollowsTheListAndItsEntries) {
     glyph->position->x = 0;
     OBJ2DDraw(glyph, plain.get());
     EXPECT_TRUE(IMGEqual(wide.get(), plain.get()));
+}
+TEST(LfontCycle, RunsOfACyclicText) {
+    Img img(Sized(64, 8));
+    Font font(MarkerFont(img.get()));
+    const char text[] = {'A', 'B', static_cast<char>(0xC1), 'C'};  // no terminator
+    LFONTDrawCycle(font.get(), text, 4, -2, 6);  // from index 2: 0xC1 is -63, no glyph
+    EXPECT_EQ(".CAB.C..", RowCodes(img.get(), 0, 8, 8));
+    EXPECT_EQ(48, font->position->x);
+    EXPECT_EQ('C', font->code);
+
+    const uint64_t n = REPORTCount();
+    LFONTDrawCycle(font.get(), nullptr, 4, 0, 1);
+    LFONTDrawCycle(font.get(), text, 0, 0, 1);
+    LFONTDrawCycle(nullptr, text, 4, 0, 1);
+    EXPECT_EQ(n + 3, REPORTCount());
+    EXPECT_EQ(48, font->position->x);
 }
 }  // namespace
