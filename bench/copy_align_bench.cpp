@@ -19,7 +19,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "bench/lap_timer.h"
+#include "bench/cpu_lap_timer.h"
 #include "image/img.h"
 #include "sound/music.h"
 #include "sound/sample.h"
@@ -49,7 +49,7 @@ void BM_MemcpyAtDistance(benchmark::State& state) {
     Arena even = MakeArena(0);
     double atNs = 0, evenNs = 0;
     for (auto _ : state) {
-        LapTimer t;
+        CpuLapTimer t;
         std::memcpy(even.dst, even.src, kBytes);
         benchmark::ClobberMemory();
         evenNs += t.Lap();
@@ -136,7 +136,7 @@ void BM_CopyAllocationOrder(benchmark::State& state) {
     Arena even = MakeArena(0);
     double memcpyNs = 0, imageNs = 0, sampleMemcpyNs = 0, sampleNs = 0;
     for (auto _ : state) {
-        LapTimer t;
+        CpuLapTimer t;
         std::memcpy(even.dst, even.src, kBytes);
         benchmark::ClobberMemory();
         memcpyNs += t.Lap();

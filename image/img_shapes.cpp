@@ -77,13 +77,43 @@ void IMGDrawCircle(IMG* img, int32_t cx, int32_t cy, int32_t r, uint32_t colour)
     }
     // A quarter of the table's points, mirrored into the four quadrants; the
     // right half lands one column left of the left half's mirror image.
+    //
+    // Every point gets the same colour, so the order of the stores cannot be
+    // seen, and a step that repeats the previous offsets (most steps, on a
+    // small circle) is skipped. Over k = 0 .. 255 the sine rises and the
+    // cosine falls, so oy = (r * sin) >> 15 keeps its value while the sine
+    // stays below the least sine that gives oy + 1, and ox while the cosine
+    // stays at or above the least cosine that gives ox: two comparisons per
+    // step instead of two products.
+    //
+    // 0 <= ox, oy < r, so when the box from (cx - r, cy - r) to
+    // (cx + r - 1, cy + r) lies inside the image, no point needs clipping.
+    const bool inside = int64_t{cx} - r >= 0 && int64_t{cy} - r >= 0 &&
+                        int64_t{cx} + r - 1 < img->width && int64_t{cy} + r < img->height;
+    const int64_t radius = r;
+    int64_t sineBelow = INT64_MIN;  // the first step always computes
+    int64_t cosineFrom = 0;
     for (int32_t k = 0; k < SINE_SIZE / 4; ++k) {
-        const int64_t ox = (int64_t{r} * SINE_TABLE[(k + 256) & SINE_MASK]) >> 15;
-        const int64_t oy = (int64_t{r} * SINE_TABLE[k & SINE_MASK]) >> 15;
-        Plot(img, cx + ox - 1, cy + oy, colour);
-        Plot(img, cx - ox, cy + oy, colour);
-        Plot(img, cx + ox - 1, cy - oy, colour);
-        Plot(img, cx - ox, cy - oy, colour);
+        const int64_t sine = SINE_TABLE[k & SINE_MASK];
+        const int64_t cosine = SINE_TABLE[(k + 256) & SINE_MASK];
+        if (sine < sineBelow && cosine >= cosineFrom) continue;
+        const int64_t ox = (radius * cosine) >> 15;
+        const int64_t oy = (radius * sine) >> 15;
+        sineBelow = (((oy + 1) << 15) + radius - 1) / radius;  // least sine giving oy + 1
+        cosineFrom = ((ox << 15) + radius - 1) / radius;       // least cosine giving ox
+        if (inside) {
+            uint32_t* below = RowAt(img, static_cast<int32_t>(cy + oy));
+            uint32_t* above = RowAt(img, static_cast<int32_t>(cy - oy));
+            below[cx + ox - 1] = colour;
+            below[cx - ox] = colour;
+            above[cx + ox - 1] = colour;
+            above[cx - ox] = colour;
+        } else {
+            Plot(img, cx + ox - 1, cy + oy, colour);
+            Plot(img, cx - ox, cy + oy, colour);
+            Plot(img, cx + ox - 1, cy - oy, colour);
+            Plot(img, cx - ox, cy - oy, colour);
+        }
     }
 }
 
@@ -100,31 +130,24 @@ int32_t* IMGPointsBuild(int32_t x0, int32_t y0, int32_t x1, int32_t y1) {
     if (out == nullptr) return nullptr;
     out[0] = static_cast<int32_t>(2 * (n + 1));
 
-    // The line walk: x is the major axis when dx > dy (ties step y).
-    const bool xMajor = dx > dy;
-    const int64_t major = xMajor ? dx : dy;
-    const int64_t minor = xMajor ? dy : dx;
-    const int64_t sx = x1 < x0 ? -1 : 1;
-    const int64_t sy = y1 < y0 ? -1 : 1;
-    int64_t x = x0;
-    int64_t y = y0;
-    int64_t e = major >> 1;
+    // The line walk: x is the major axis when dx > dy (ties step y). Axis
+    // `major` of the point steps every time, the other one when the error
+    // term falls to 0 or below. Points lie between the two ends, but for the
+    // step a line of one or two points takes at once on its minor axis (as
+    // IMGDrawLine does), which may lead one past int32_t: the cast wraps.
+    const int major = dx > dy ? 0 : 1;
+    const int64_t length[2] = {dx, dy};
+    const int64_t step[2] = {x1 < x0 ? -1 : 1, y1 < y0 ? -1 : 1};
+    int64_t at[2] = {x0, y0};
+    int64_t e = length[major] >> 1;
     for (int64_t i = 0; i <= n; ++i) {
-        out[1 + 2 * i] = static_cast<int32_t>(x);  // every point lies between the ends
-        out[2 + 2 * i] = static_cast<int32_t>(y);
-        if (xMajor) {
-            x += sx;
-        } else {
-            y += sy;
-        }
-        e -= minor;
+        out[1 + 2 * i] = static_cast<int32_t>(at[0]);
+        out[2 + 2 * i] = static_cast<int32_t>(at[1]);
+        at[major] += step[major];
+        e -= length[1 - major];
         if (e <= 0) {
-            e += major;
-            if (xMajor) {
-                y += sy;
-            } else {
-                x += sx;
-            }
+            e += length[major];
+            at[1 - major] += step[1 - major];
         }
     }
     return out;
@@ -289,6 +312,7 @@ IMG* IMGRotoZoom(const IMG* src, int32_t angle) {
         IMGFree(&out);
         return nullptr;
     }
+    if (nw == 0 || nh == 0) return out;  // no pixels: no walk over a 0 x n image's rows
     // b = -sin(angle), c = -cos(angle): the angle reduced to 0 .. 1023 first,
     // so negative angles index the table from its start too.
     const int64_t turn = SINE_SIZE;

@@ -115,6 +115,7 @@ uint32_t Fetch(const IMG* src, int64_t x, int64_t y) {
 // Blur: the weighted taps per channel, divided by the divisor (a power of two
 // divides as the right shift of the definition, since the sums are unsigned).
 void BlurReference(const IMG* src, IMG* dst, const Tap* taps, size_t count, uint32_t divisor) {
+    if (PixelCount(src) == 0) return;  // no walk over the rows of a 0 x n image
     for (int32_t y = src->height - 1; y >= 0; --y) {
         for (int32_t x = src->width - 1; x >= 0; --x) {
             uint32_t r = 0;
@@ -133,6 +134,7 @@ void BlurReference(const IMG* src, IMG* dst, const Tap* taps, size_t count, uint
 
 // Glow: the centre, plus each neighbour's channels shifted right, limited to 255.
 void GlowReference(const IMG* src, IMG* dst, const Tap* around, size_t count, uint32_t shift) {
+    if (PixelCount(src) == 0) return;
     for (int32_t y = src->height - 1; y >= 0; --y) {
         for (int32_t x = src->width - 1; x >= 0; --x) {
             const uint32_t c = Fetch(src, x, y);

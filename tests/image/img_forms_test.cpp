@@ -189,6 +189,7 @@ void SaveUnderASizeLimit(const std::string& path) {
     setrlimit(RLIMIT_FSIZE, &limit);
     IMG* img = Sized(100, 100);
     const bool saved = IMGSave(img, path.c_str());
+    IMGFree(&img);
     std::exit(!saved && !Exists(path) ? 0 : 1);
 }
 

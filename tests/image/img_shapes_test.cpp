@@ -79,6 +79,32 @@ TEST(ImgShapes, CircleSitsOneColumnLeftOnItsRightHalf) {
                               "......."});
 }
 
+// The 1024 points of the definition, each through the clipping accessor.
+void CircleModel(IMG* img, int32_t cx, int32_t cy, int32_t r, uint32_t colour) {
+    for (int32_t k = 0; k < 256; ++k) {
+        const int64_t ox = (int64_t{r} * SINE_TABLE[(k + 256) & 1023]) >> 15;
+        const int64_t oy = (int64_t{r} * SINE_TABLE[k]) >> 15;
+        const int64_t xs[] = {cx + ox - 1, cx - ox, cx + ox - 1, cx - ox};
+        const int64_t ys[] = {cy + oy, cy + oy, cy - oy, cy - oy};
+        for (int i = 0; i < 4; ++i)
+            if (xs[i] >= INT32_MIN && xs[i] <= INT32_MAX && ys[i] >= INT32_MIN && ys[i] <= INT32_MAX)
+                IMGSetPixel(img, static_cast<int32_t>(xs[i]), static_cast<int32_t>(ys[i]), colour);
+    }
+}
+
+TEST(ImgShapes, CircleMatchesItsThousandPointsForAnyRadius) {
+    RNGSeed(31u);
+    for (int i = 0; i < 400; ++i) {
+        const int32_t cx = RNGDraw() % 60, cy = RNGDraw() % 50;
+        const int32_t r = i < 300 ? 1 + RNGDraw() % 80 : 1 + RNGDraw() * 9973;
+        Img got(Sized(60, 50));
+        Img want(Sized(60, 50));
+        IMGDrawCircle(got.get(), cx, cy, r, 0xFF);
+        CircleModel(want.get(), cx, cy, r, 0xFF);
+        ASSERT_TRUE(IMGEqual(want.get(), got.get())) << cx << "," << cy << " r " << r;
+    }
+}
+
 TEST(ImgShapes, CircleRefusalsAndHugeRadii) {
     Img img(Sized(16, 16));
     EXPECT_EQ(4u, Reports([&] {
@@ -325,6 +351,13 @@ TEST(ImgShapes, RotoZoomMatchesThePerPixelFormulaAtAnyAngle) {
                           IMGGetPixel(out.get(), x, y))
                     << "angle " << angle << " at " << x << "," << y;
     }
+}
+
+TEST(ImgShapes, RotoZoomOfAnEmptyImageWithAHugeSideIsQuick) {
+    Img tall(Sized(0, 1000000000));
+    Img turned(IMGRotoZoom(tall.get(), 5));
+    ASSERT_NE(nullptr, turned.get());
+    EXPECT_EQ(0, turned->width);
 }
 
 TEST(ImgShapes, RotoZoomRefusesSizesThatCannotBeMade) {

@@ -253,6 +253,19 @@ TEST(ImgFxFilters, HugeRadiiFinishAndAverageTheWholeImage) {
     EXPECT_EQ(0xFFFFFFu, IMGGetPixel(row.get(), 0, 0));
 }
 
+// An image with no pixels may still have a huge side: nothing may walk it.
+TEST(ImgFxFilters, EmptyImagesWithAHugeSideCostNothing) {
+    Img tall(Sized(0, 1000000000));
+    Img wide(Sized(1000000000, 0));
+    Img dst(Sized(4, 4));
+    for (const Filter& f : AllFilters()) {
+        f.run(tall.get(), dst.get());
+        f.run(wide.get(), wide.get());
+        f.run(tall.get(), tall.get());
+    }
+    EXPECT_EQ(std::vector<uint32_t>(16, 0u), Pixels(dst.get()));
+}
+
 TEST(ImgFxFilters, RefusalsReportAndLeaveTheDestinationAlone) {
     Img src(Random(6, 4));
     Img dst(Sized(6, 4));
