@@ -39,7 +39,8 @@ void BM_RasterRatios(benchmark::State& state) {
     IMG* src = RandomImage();
     IMG* dst = RandomImage();
     RASTER* raster = RASTERNew();
-    for (int32_t i = 0; i < raster->count; ++i) raster->colours[i] = static_cast<uint32_t>(RNGDraw()) * 511u;
+    for (int32_t i = 0; i < raster->count; ++i)
+        raster->colours[i] = static_cast<uint32_t>(RNGDraw()) * 511u;
     double memcpyNs = 0, columnsNs = 0, blendNs = 0, blend100Ns = 0;
     for (auto _ : state) {
         LapTimer t;
@@ -82,8 +83,10 @@ struct Scene {
 };
 
 constexpr Scene kScenes[] = {
-    {MOXA7730SetUpA, MOXA7730DrawA, SCENE_A_FRAMES}, {MOXA7730SetUpB, MOXA7730DrawB, SCENE_B_FRAMES},
-    {MOXA7730SetUpC, MOXA7730DrawC, SCENE_C_FRAMES}, {MOXA7730SetUpD, MOXA7730DrawD, SCENE_D_FRAMES},
+    {MOXA7730SetUpA, MOXA7730DrawA, SCENE_A_FRAMES},
+    {MOXA7730SetUpB, MOXA7730DrawB, SCENE_B_FRAMES},
+    {MOXA7730SetUpC, MOXA7730DrawC, SCENE_C_FRAMES},
+    {MOXA7730SetUpD, MOXA7730DrawD, SCENE_D_FRAMES},
     {MOXA7730SetUpE, MOXA7730DrawE, SCENE_E_FRAMES},
 };
 
@@ -128,8 +131,9 @@ void BM_SceneFrame(benchmark::State& state, int scene) {
     const auto frames = static_cast<double>(state.iterations());
     state.counters["frame_us"] = total / frames / 1000.0;
     state.counters["frame_cpu_us"] = cpuNs / frames / 1000.0;
-    const char* const names[kLayers] = {"share_scene", "share_pace", "share_overlay", "share_title",
-                                        "share_compose", "share_music", "share_keys"};
+    const char* const names[kLayers] = {"share_scene", "share_pace",    "share_overlay",
+                                        "share_title", "share_compose", "share_music",
+                                        "share_keys"};
     for (int i = 0; i < kLayers; ++i) state.counters[names[i]] = ns[i] / total;
     glowOn = 0;
     blurOn = 0;

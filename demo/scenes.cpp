@@ -44,22 +44,30 @@ LSPIRAL* spiral2 = nullptr;
 LIST* figures = nullptr;
 
 namespace {
-constexpr int32_t kLineHeight = 16;      // a credit line at scale 2
-constexpr int32_t kSwayStep = 8;         // phase step of the sway per frame
-constexpr int32_t kSwaySpread = 32;      // phase difference between neighbouring rows
-constexpr int32_t kSwayAmplitude = 8;    // speed amplitude of the sway
-constexpr int32_t kWallSpeed = 3;        // the wall's steady drift per frame
-constexpr int32_t kPathAmplitude = 64;   // of spiral 2's Lissajous path
-constexpr int32_t kPlasmaWeight = 128;   // rows mixed half and half over the columns
+constexpr int32_t kLineHeight = 16;     // a credit line at scale 2
+constexpr int32_t kSwayStep = 8;        // phase step of the sway per frame
+constexpr int32_t kSwaySpread = 32;     // phase difference between neighbouring rows
+constexpr int32_t kSwayAmplitude = 8;   // speed amplitude of the sway
+constexpr int32_t kWallSpeed = 3;       // the wall's steady drift per frame
+constexpr int32_t kPathAmplitude = 64;  // of spiral 2's Lissajous path
+constexpr int32_t kPlasmaWeight = 128;  // rows mixed half and half over the columns
 constexpr int32_t kBandSegment = 512;
 
 // S[x] of any 32-bit angle: the table index is the angle's low ten bits.
-int32_t Sine(uint32_t angle) { return SINE_TABLE[angle & SINE_MASK]; }
+int32_t Sine(uint32_t angle) {
+    return SINE_TABLE[angle & SINE_MASK];
+}
 
-uint32_t Frame() { return static_cast<uint32_t>(frameCount); }
+uint32_t Frame() {
+    return static_cast<uint32_t>(frameCount);
+}
 
-int32_t ImageWidth() { return imgWork != nullptr ? imgWork->width : 0; }
-int32_t ImageHeight() { return imgWork != nullptr ? imgWork->height : 0; }
+int32_t ImageWidth() {
+    return imgWork != nullptr ? imgWork->width : 0;
+}
+int32_t ImageHeight() {
+    return imgWork != nullptr ? imgWork->height : 0;
+}
 
 void SetMusicPeriod(int32_t period) {
     if (music != nullptr) music->period = period;
@@ -136,8 +144,8 @@ void MOXA7730DrawA(int32_t n) {
         CURSORXSetOffset(barCursor, 0);
         for (int32_t i = 0; i < BAR_COUNT; ++i) {
             const int32_t v = CURSORXStepOffset(barCursor);
-            const int64_t k = ((static_cast<int64_t>(h - 2) * Sine(static_cast<uint32_t>(v))) >> 16) +
-                              (h >> 1);
+            const int64_t k =
+                ((static_cast<int64_t>(h - 2) * Sine(static_cast<uint32_t>(v))) >> 16) + (h >> 1);
             // Bars swing over 1 .. h - 2; an image wider than the raster is not
             // reached past its end, and later bars overwrite earlier ones.
             if (k >= 0 && k < barRaster->count) barRaster->colours[k] = barColours[i];
@@ -176,8 +184,8 @@ void MOXA7730SceneA() {
 void MOXA7730SetUpB() {
     // Six segments of 512: each ramp rises from black to full and falls back.
     for (uint32_t i = 0; i < 256; ++i) {
-        const uint32_t ramps[6] = {i << 16, (i << 16) | (i << 8), i << 8, (i << 8) | i, i,
-                                   (i << 16) | i};
+        const uint32_t ramps[6] = {i << 16, (i << 16) | (i << 8), i << 8, (i << 8) | i,
+                                   i,       (i << 16) | i};
         for (uint32_t k = 0; k < 6; ++k) {
             bandTable[k * kBandSegment + i] = ramps[k];
             bandTable[k * kBandSegment + (kBandSegment - 1) - i] = ramps[k];
@@ -200,7 +208,8 @@ void MOXA7730DrawB(int32_t n) {
     constexpr int32_t t = BAND_TABLE_SIZE;
     for (int32_t i = 0; i < plasmaV->count; ++i) {
         const auto ui = static_cast<uint32_t>(i);
-        const int32_t index = (((Sine(ui - f) * t) >> 16) + t + ((Sine(ui + 3u * f) * t) >> 15) + t) % t;
+        const int32_t index =
+            (((Sine(ui - f) * t) >> 16) + t + ((Sine(ui + 3u * f) * t) >> 15) + t) % t;
         plasmaV->colours[i] = bandTable[index];
     }
     for (int32_t i = 0; i < plasmaH->count; ++i) {

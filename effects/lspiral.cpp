@@ -13,9 +13,11 @@ const char* const LSPIRAL_IDENTITY[5] = {"LSPIRAL ", "20120707", "Vaskoril", "C 
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void LSPIRALError() { REPORTError("LSPIRAL error\n", kReport); }
+void LSPIRALError() {
+    REPORTError("LSPIRAL error\n", kReport);
+}
 
-constexpr int32_t kSide = 256;            // size and twice the centre after a reset
+constexpr int32_t kSide = 256;  // size and twice the centre after a reset
 constexpr uint32_t kQuarterTurn = SINE_SIZE / 4;
 
 // One coordinate of point k: centre + ((sine(angle + 2k step) * rho) >> 16),
@@ -88,8 +90,8 @@ void LSPIRALSetCount(LSPIRAL* spiral, int32_t n) {
     std::free(spiral->points);
     spiral->count = n;
     // 2n coordinates: the size is formed in size_t, never in int32_t.
-    spiral->points = static_cast<int32_t*>(
-        REPORTZeroAlloc(2 * static_cast<size_t>(n), sizeof(int32_t)));
+    spiral->points =
+        static_cast<int32_t*>(REPORTZeroAlloc(2 * static_cast<size_t>(n), sizeof(int32_t)));
     if (spiral->points == nullptr) LSPIRALError();
     LSPIRALReset(spiral);
 }
@@ -102,8 +104,8 @@ void LSPIRALReset(LSPIRAL* spiral) {
     spiral->size.x = kSide;
     spiral->size.y = kSide;
     spiral->angle.x = RNGDraw() & SINE_MASK;
-    spiral->angle.y = static_cast<int32_t>((static_cast<uint32_t>(spiral->angle.x) + kQuarterTurn) &
-                                           SINE_MASK);
+    spiral->angle.y =
+        static_cast<int32_t>((static_cast<uint32_t>(spiral->angle.x) + kQuarterTurn) & SINE_MASK);
     spiral->speed.x = (RNGDraw() & 15) + 1;
     if ((RNGDraw() & 1) != 0) spiral->speed.x = -spiral->speed.x;
     spiral->speed.y = spiral->speed.x;

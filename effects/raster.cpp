@@ -19,12 +19,13 @@
 #include "core/report.h"
 #include "image/img.h"
 
-const char* const RASTER_IDENTITY[5] = {"RASTER  ", "20120517", "Vaskoril", "C       ",
-                                        "CODE    "};
+const char* const RASTER_IDENTITY[5] = {"RASTER  ", "20120517", "Vaskoril", "C       ", "CODE    "};
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void RASTERError() { REPORTError("RASTER error\n", kReport); }
+void RASTERError() {
+    REPORTError("RASTER error\n", kReport);
+}
 
 // A raster whose colour of line i can be picked: colours present, count >= 1.
 bool Paintable(const RASTER* raster) {
@@ -32,7 +33,9 @@ bool Paintable(const RASTER* raster) {
 }
 
 // An image with pixels to paint (its sides may be 0).
-bool HasPixels(const IMG* img) { return img != nullptr && img->pixels != nullptr; }
+bool HasPixels(const IMG* img) {
+    return img != nullptr && img->pixels != nullptr;
+}
 
 // start reduced into 0 .. count - 1 (count >= 1), whatever its sign or size.
 int32_t FirstIndex(const RASTER* raster) {
@@ -90,9 +93,9 @@ __attribute__((target("avx2"))) int32_t MixAvx2(uint32_t* p, int32_t i, int32_t 
                                                 uint32_t w) {
     const __m256i zero = _mm256_setzero_si256();
     const __m256i keep = _mm256_set1_epi16(static_cast<int16_t>(RASTER_WEIGHT_MAX - w));
-    const __m256i cw = _mm256_mullo_epi16(
-        _mm256_unpacklo_epi8(_mm256_set1_epi32(static_cast<int32_t>(k)), zero),
-        _mm256_set1_epi16(static_cast<int16_t>(w)));
+    const __m256i cw =
+        _mm256_mullo_epi16(_mm256_unpacklo_epi8(_mm256_set1_epi32(static_cast<int32_t>(k)), zero),
+                           _mm256_set1_epi16(static_cast<int16_t>(w)));
     const __m256i low24 = _mm256_set1_epi32(0x00FFFFFF);
     for (; i + 8 <= n; i += 8) {
         auto* at = reinterpret_cast<__m256i*>(p + i);
@@ -110,8 +113,9 @@ __attribute__((target("avx2"))) int32_t MixAvx2(uint32_t* p, int32_t i, int32_t 
 int32_t MixSse2(uint32_t* p, int32_t i, int32_t n, uint32_t k, uint32_t w) {
     const __m128i zero = _mm_setzero_si128();
     const __m128i keep = _mm_set1_epi16(static_cast<int16_t>(RASTER_WEIGHT_MAX - w));
-    const __m128i cw = _mm_mullo_epi16(_mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int32_t>(k)), zero),
-                                       _mm_set1_epi16(static_cast<int16_t>(w)));
+    const __m128i cw =
+        _mm_mullo_epi16(_mm_unpacklo_epi8(_mm_set1_epi32(static_cast<int32_t>(k)), zero),
+                        _mm_set1_epi16(static_cast<int16_t>(w)));
     const __m128i low24 = _mm_set1_epi32(0x00FFFFFF);
     for (; i + 4 <= n; i += 4) {
         auto* at = reinterpret_cast<__m128i*>(p + i);
@@ -175,7 +179,9 @@ Channels CyclicSum(const uint32_t* colours, int32_t count, int32_t first, int64_
     return s;
 }
 
-int32_t Wrap(int64_t i, int32_t count) { return static_cast<int32_t>(i % count); }
+int32_t Wrap(int64_t i, int32_t count) {
+    return static_cast<int32_t>(i % count);
+}
 }  // namespace
 
 // [SECTION] Protocol
@@ -222,8 +228,8 @@ bool RASTEREqual(const RASTER* a, const RASTER* b) {
     if (a->count != b->count) return false;
     if (a->count <= 0) return true;
     if (a->colours == nullptr || b->colours == nullptr) return a->colours == b->colours;
-    return std::memcmp(a->colours, b->colours,
-                       static_cast<size_t>(a->count) * sizeof(uint32_t)) == 0;
+    return std::memcmp(a->colours, b->colours, static_cast<size_t>(a->count) * sizeof(uint32_t)) ==
+           0;
 }
 
 RASTER* RASTERClone(const RASTER* raster) {
@@ -255,8 +261,8 @@ void RASTERSetSize(RASTER* raster, int32_t count) {
         RASTERError();
         return;
     }
-    auto* colours = static_cast<uint32_t*>(
-        REPORTZeroAlloc(static_cast<size_t>(count), sizeof(uint32_t)));
+    auto* colours =
+        static_cast<uint32_t*>(REPORTZeroAlloc(static_cast<size_t>(count), sizeof(uint32_t)));
     if (colours == nullptr) {  // the raster keeps its old colours
         RASTERError();
         return;
@@ -294,8 +300,8 @@ void RASTERSmooth(RASTER* raster, int32_t radius) {
     }
     const int32_t count = raster->count;
     if (count <= 0) return;
-    auto* out = static_cast<uint32_t*>(REPORTZeroAlloc(static_cast<size_t>(count),
-                                                       sizeof(uint32_t)));
+    auto* out =
+        static_cast<uint32_t*>(REPORTZeroAlloc(static_cast<size_t>(count), sizeof(uint32_t)));
     if (out == nullptr) {
         RASTERError();
         return;

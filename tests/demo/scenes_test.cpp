@@ -72,8 +72,8 @@ void ForgetFirstVisits() {
 
 // Whole image as a list of words, for comparing pictures.
 std::vector<uint32_t> Picture() {
-    return std::vector<uint32_t>(imgWork->pixels,
-                                 imgWork->pixels + static_cast<size_t>(imgWork->width) * imgWork->height);
+    return std::vector<uint32_t>(
+        imgWork->pixels, imgWork->pixels + static_cast<size_t>(imgWork->width) * imgWork->height);
 }
 
 // [SECTION] Texts
@@ -97,11 +97,21 @@ TEST(Texts, ScrollTextShape) {
     EXPECT_EQ(" ", lines[3]);
     // The quoted lines, in this order.
     const char* const quoted[] = {
-        "DATE: 20120707",     "PLEASE, DON'T USE DRUGS. ", "DRUGS ARE BAD FOR THE HEALTH. ",
-        "THANKS! ",           "PRESS KEYS: ",              "5: 25 F.P.S.  ",
-        "6: FASTEST F.P.S.  ", "8: FRAMES PER SECOND (F.P.S.)  ", "U,I,O,P: SCROLL SPEED  ",
-        "ESC,Q: EXIT  ",      "SPACE: NEXT PART  ",        "M: FADE ON/OFF  ",
-        "B: BLURR ON/OFF  ",  "R: RADIALS ON/OFF  ",       "SAY NO TO DRUGS. ",
+        "DATE: 20120707",
+        "PLEASE, DON'T USE DRUGS. ",
+        "DRUGS ARE BAD FOR THE HEALTH. ",
+        "THANKS! ",
+        "PRESS KEYS: ",
+        "5: 25 F.P.S.  ",
+        "6: FASTEST F.P.S.  ",
+        "8: FRAMES PER SECOND (F.P.S.)  ",
+        "U,I,O,P: SCROLL SPEED  ",
+        "ESC,Q: EXIT  ",
+        "SPACE: NEXT PART  ",
+        "M: FADE ON/OFF  ",
+        "B: BLURR ON/OFF  ",
+        "R: RADIALS ON/OFF  ",
+        "SAY NO TO DRUGS. ",
         "... ",
     };
     int at = 4;
@@ -294,7 +304,8 @@ TEST(SetUp, SceneEMakesItsFiguresThenDrawsItsFade) {
     // The last figure is set up first: its colour is draw 12 (after the count
     // and its ten), a palette entry.
     const auto* last = static_cast<const CSINE*>(LISTGet(figures, n - 1));
-    EXPECT_EQ(static_cast<uint32_t>(palette->values[DrawAfter(s, 12) % PALETTE_SIZE]), last->colour);
+    EXPECT_EQ(static_cast<uint32_t>(palette->values[DrawAfter(s, 12) % PALETTE_SIZE]),
+              last->colour);
 
     // A later visit keeps the figures and skips the count.
     RNGSeed(s);

@@ -1,5 +1,7 @@
 // Tests of the line spiral: its draws of the random generator, the worked
 // figures of its points, drawing, and counts and steps that leave 32 bits.
+#include "effects/lspiral.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -7,7 +9,6 @@
 
 #include "core/report.h"
 #include "core/rng.h"
-#include "effects/lspiral.h"
 #include "image/img.h"
 #include "tests/support/picture.h"
 #include "tests/support/rng_draws.h"
@@ -174,14 +175,14 @@ TEST(LSpiral, FarPointsWrapInsteadOfOverflowing) {
     LSPIRALSetCount(s.get(), 6);
     Fix(s.get(), 256, 0, 1 << 30);
     LSPIRALUpdate(s.get());
-    EXPECT_EQ(128 + 1073676288, s->points[4]);          // k = 2
-    EXPECT_EQ(128 + 2147352576, s->points[8]);          // k = 4: just below 2^31
-    EXPECT_EQ(-1610776448, s->points[10]);              // k = 5: 2684190848 wrapped
+    EXPECT_EQ(128 + 1073676288, s->points[4]);  // k = 2
+    EXPECT_EQ(128 + 2147352576, s->points[8]);  // k = 4: just below 2^31
+    EXPECT_EQ(-1610776448, s->points[10]);      // k = 5: 2684190848 wrapped
     // The centre sum wraps too.
     s->centre.x = INT32_MAX;
     LSPIRALUpdate(s.get());
     EXPECT_EQ(INT32_MAX, s->points[0]);
-    EXPECT_EQ(INT32_MIN + 536838143, s->points[2]);     // INT32_MAX + 536838144
+    EXPECT_EQ(INT32_MIN + 536838143, s->points[2]);  // INT32_MAX + 536838144
     // Huge point steps and speeds: the angle sums wrap before the mask.
     s->pointStep = {INT32_MAX, INT32_MIN, 0};
     s->speed = {INT32_MAX, INT32_MIN, 0};

@@ -1,5 +1,7 @@
 // Tests of the raster bars: the colour list, its smoothing, painting whole
 // images against a per-pixel reference, and the hostile sizes and starts.
+#include "effects/raster.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -11,7 +13,6 @@
 
 #include "core/report.h"
 #include "core/rng.h"
-#include "effects/raster.h"
 #include "image/img.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
@@ -41,8 +42,8 @@ void FillRandom(IMG* img) {
 uint32_t MixReference(uint32_t p, uint32_t k, uint32_t w) {
     uint32_t out = 0;
     for (uint32_t mask : {0xFF0000u, 0x00FF00u, 0x0000FFu}) {
-        const uint64_t sum = static_cast<uint64_t>(p & mask) * (256 - w) +
-                             static_cast<uint64_t>(k & mask) * w;
+        const uint64_t sum =
+            static_cast<uint64_t>(p & mask) * (256 - w) + static_cast<uint64_t>(k & mask) * w;
         out |= static_cast<uint32_t>(sum >> 8) & mask;
     }
     return out;
@@ -128,7 +129,7 @@ TEST(Raster, HostileSizesAndEmptyRastersNeverFault) {
     EXPECT_EQ(0, RASTERAdvance(r.get()));
     EXPECT_EQ(empty + 4, REPORTCount());
     EXPECT_EQ(7u, img->pixels[0]);
-    RASTERClear(r.get());   // nothing to clear: fine
+    RASTERClear(r.get());      // nothing to clear: fine
     RASTERSmooth(r.get(), 3);  // nothing to smooth: fine
     EXPECT_EQ(empty + 4, REPORTCount());
 
@@ -217,7 +218,7 @@ TEST(Raster, LinePrimitivesClampToTheImage) {
     const uint64_t before = REPORTCount();
     RASTERFillRow(img.get(), 9u, 256, 0, 255);  // outside: nothing, no report
     RASTERFillRow(img.get(), 9u, -1, 0, 255);
-    RASTERFillRow(img.get(), 9u, 0, 10, 5);     // empty range
+    RASTERFillRow(img.get(), 9u, 0, 10, 5);  // empty range
     RASTERFillRow(img.get(), 9u, 0, INT32_MIN, INT32_MIN);
     RASTERFillRow(img.get(), 9u, 0, INT32_MAX, INT32_MAX);
     RASTERFillColumn(img.get(), 9u, 256, 0, 3);
@@ -247,8 +248,8 @@ TEST(Raster, LinePrimitivesClampToTheImage) {
 TEST(Raster, WholeImagePaintersMatchThePerPixelReference) {
     RNGSeed(11u);
     // Odd widths (the SIMD tail), counts below and above the image's sides.
-    const int32_t sizes[][3] = {{1, 1, 1}, {3, 5, 7}, {17, 9, 4}, {256, 256, 256},
-                                {255, 3, 300}, {64, 70, 1}};
+    const int32_t sizes[][3] = {{1, 1, 1},       {3, 5, 7},     {17, 9, 4},
+                                {256, 256, 256}, {255, 3, 300}, {64, 70, 1}};
     for (const auto& s : sizes) {
         const int32_t w = s[0], h = s[1], count = s[2];
         Raster r(RandomRaster(count));
@@ -274,9 +275,9 @@ TEST(Raster, WholeImagePaintersMatchThePerPixelReference) {
                 RASTERBlendRows(r.get(), img.get(), weight);
                 for (int32_t y = 0; y < h; ++y) {
                     for (int32_t x = 0; x < w; ++x) {
-                        const uint32_t want = MixReference(IMGGetPixel(before.get(), x, y),
-                                                           LineColour(r.get(), y),
-                                                           static_cast<uint32_t>(weight));
+                        const uint32_t want =
+                            MixReference(IMGGetPixel(before.get(), x, y), LineColour(r.get(), y),
+                                         static_cast<uint32_t>(weight));
                         ASSERT_EQ(want, IMGGetPixel(img.get(), x, y))
                             << w << "x" << h << " weight " << weight << " at " << x << "," << y;
                     }
@@ -333,8 +334,8 @@ TEST(Raster, SmoothMatchesTheNeighbourSumsForEveryRadius) {
             RASTERSmooth(r.get(), radius);
             const std::vector<uint32_t> want = SmoothReference(colours, radius);
             for (int32_t i = 0; i < count; ++i) {
-                ASSERT_EQ(want[i], r->colours[i]) << "count " << count << " radius " << radius
-                                                  << " index " << i;
+                ASSERT_EQ(want[i], r->colours[i])
+                    << "count " << count << " radius " << radius << " index " << i;
             }
         }
     }
