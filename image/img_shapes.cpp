@@ -320,23 +320,34 @@ IMG* IMGRotoZoom(const IMG* src, int32_t angle) {
     const int64_t b = SINE_TABLE[(turn - a) % turn];
     const int64_t c = SINE_TABLE[(turn - (a + 256) % turn) % turn];
 
+    // Along a row both source coordinates move monotonically, so the columns
+    // that read inside the source form one run: the columns before and after
+    // it are found with the bounds test and cleared, the run is read without.
     const int64_t sw = src->width;
     const int64_t sh = src->height;
+    const int64_t half = nw / 2;
     for (int64_t y = 0; y < nh; ++y) {
         const int64_t v = y - nh / 2;
         const int64_t rowX = sw / 2 - ((v * b) >> 15);
         const int64_t rowY = sh / 2 + ((v * c) >> 15);
         uint32_t* line = out->pixels + y * nw;
+        const auto inside = [&](int64_t x) {
+            const int64_t px = rowX + (((x - half) * c) >> 15);
+            const int64_t py = rowY + (((x - half) * b) >> 15);
+            return px >= 0 && py >= 0 && px < sw && py < sh;
+        };
+        int64_t first = 0;
+        while (first < nw && !inside(first)) line[first++] = 0;
+        int64_t end = nw;
+        while (end > first && !inside(end - 1)) line[--end] = 0;
         // u * c and u * b advance by c and b per column; the shifts floor as
         // the per-pixel formula's do, since they see the same products.
-        int64_t uc = (0 - nw / 2) * c;
-        int64_t ub = (0 - nw / 2) * b;
-        for (int64_t x = 0; x < nw; ++x, uc += c, ub += b) {
+        int64_t uc = (first - half) * c;
+        int64_t ub = (first - half) * b;
+        for (int64_t x = first; x < end; ++x, uc += c, ub += b) {
             const int64_t px = rowX + (uc >> 15);
             const int64_t py = rowY + (ub >> 15);
-            line[x] = (px >= 0 && py >= 0 && px < sw && py < sh)
-                          ? src->pixels[static_cast<size_t>(py * sw + px)]
-                          : 0u;
+            line[x] = src->pixels[py * sw + px];
         }
     }
     return out;

@@ -11,6 +11,14 @@
 // opens call it too, for programs with another entry (the tests).
 void SDLEDGEQuitAtExit();
 
+// The shutdown's watchdog: flushes every output stream, then arms an alarm
+// whose handler ends the process with status after seconds (its own SIGALRM
+// handler, installed even over an inherited ignored SIGALRM). Disarm cancels
+// the alarm. The library's shutdown at exit runs under it, with the status the
+// process is leaving with.
+void SDLEDGEArmWatchdog(unsigned seconds, int status);
+void SDLEDGEDisarmWatchdog();
+
 // Copies a width x height rectangle of 0x00RRGGBB pixels (rows pitch pixels
 // apart) to the surface's top-left corner, clipped to the surface; the rest of
 // the surface keeps its content. Plain row copies on a 0x00RRGGBB 32-bit
@@ -18,3 +26,19 @@ void SDLEDGEQuitAtExit();
 // that borrows the pixels. Does not update the screen.
 void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, int32_t height,
                  int32_t pitch);
+
+// [SECTION] The web page (sdl_page.cpp)
+// Sleeps for the frame wait: SDL_Delay natively; in a web page a sleep that
+// unwinds to the browser, giving it a turn.
+void SDLEDGESleep(uint32_t ms);
+// Called before each presentation: in a web page, lets the browser show the
+// previous presentation first unless it has had a turn since. Natively nothing.
+void SDLEDGEShowPrevious();
+// A 32-bit surface whose pixels are bytes R, G, B, A in memory (the page's
+// screen, whatever alpha mask it reports).
+[[nodiscard]] bool SDLEDGEIsRGBA32(const SDL_Surface* surface);
+// Copies 0x00RRGGBB pixels to such a surface's top-left corner as opaque
+// R, G, B, A bytes, within the lock the page's screen needs. The rectangle
+// must fit the surface (SDLEDGEDraw clips it first).
+void SDLEDGECopyRowsRGBA(SDL_Surface* surface, const uint32_t* pixels, int32_t width,
+                         int32_t height, int32_t pitch);
