@@ -28,6 +28,7 @@ constexpr uint64_t kAudioRate = 44100u;                   // values per second
 constexpr int32_t kChunkValues = 4096;                    // one device buffer
 constexpr int32_t kMaxSide = 16384;                       // largest mode side accepted
 constexpr uint64_t kMaxWavData = (UINT32_MAX - 36u) & ~1u;  // what a WAV header can state
+constexpr uint64_t kRawFrameUs = kMicrosPerSecond / 25u;      // the raw pictures' rate
 
 struct Capture {
     // What the run writes (CAPTUREStart).
@@ -39,6 +40,10 @@ struct Capture {
     FILE*       hashes;
     FILE*       wav;
     uint64_t    wavBytes;   // data bytes written after the header
+    FILE*       raw;        // raw RGB pictures at 25 per second
+    uint64_t    rawFrames;  // pictures written so far
+    uint8_t*    rawRow;     // one picture's bytes, owned
+    size_t      rawRowSize;
     bool        failed;     // an output could not be written
     bool        exitHooked;
 
@@ -112,6 +117,63 @@ void PullAudio() {
     }
 }
 
+// Raw pictures sample the virtual screen on a fixed 25-per-second grid: picture
+// k shows what the screen shows at the end of [k, k + 1) 25ths of a second, so
+// a video of them lasts exactly as long as the audio pulled by then, whatever
+// the demo's frame rate. Presentations that take no virtual time (a fade-out)
+// never show.
+void WriteRaw() {
+    if (cap.raw == nullptr || cap.screen == nullptr) return;
+    const size_t bytes = static_cast<size_t>(cap.width) * static_cast<size_t>(cap.height) * 3u;
+    if (bytes == 0) return;
+    if (bytes > cap.rawRowSize) {
+        uint8_t* grown = static_cast<uint8_t*>(std::realloc(cap.rawRow, bytes));
+        if (grown == nullptr) {
+            Fail("write", "the raw pictures");
+            return;
+        }
+        cap.rawRow = grown;
+        cap.rawRowSize = bytes;
+    }
+    bool converted = false;
+    while (cap.rawFrames * kRawFrameUs < cap.clockUs) {
+        if (!converted) {
+            const size_t count = bytes / 3u;
+            uint8_t* out = cap.rawRow;
+            for (size_t i = 0; i < count; i++) {
+                const uint32_t p = cap.screen[i];
+                out[0] = static_cast<uint8_t>(p >> 16);
+                out[1] = static_cast<uint8_t>(p >> 8);
+                out[2] = static_cast<uint8_t>(p);
+                out += 3;
+            }
+            converted = true;
+        }
+        if (std::fwrite(cap.rawRow, 1, bytes, cap.raw) != bytes) {
+            Fail("write", "the raw pictures");
+            return;
+        }
+        cap.rawFrames++;
+    }
+}
+
+// Opens the raw pictures' file; "-" takes over standard output, whose former
+// users (error reports) are sent to standard error from now on.
+bool OpenRaw(const char* path) {
+    if (std::strcmp(path, "-") != 0) {
+        cap.raw = std::fopen(path, "wb");
+        return cap.raw != nullptr;
+    }
+    std::fflush(stdout);
+    const int fd = dup(STDOUT_FILENO);
+    if (fd < 0) return false;
+    if (dup2(STDERR_FILENO, STDOUT_FILENO) < 0 || (cap.raw = fdopen(fd, "wb")) == nullptr) {
+        close(fd);
+        return false;
+    }
+    return true;
+}
+
 // mkdir -p: creates every missing folder of path; true when it is a folder.
 bool MakeFolder(const char* path) {
     const size_t n = std::strlen(path);
@@ -149,6 +211,10 @@ bool CloseOutputs() {
         }
         if (std::fclose(cap.wav) != 0) ok = false;
         cap.wav = nullptr;
+    }
+    if (cap.raw != nullptr) {
+        if (std::fclose(cap.raw) != 0) ok = false;
+        cap.raw = nullptr;
     }
     return ok;
 }
@@ -213,6 +279,14 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
             return false;
         }
         // Audio already pulled before the start is not in the file.
+    }
+    if (setup->rawPath != nullptr) {
+        if (!OpenRaw(setup->rawPath)) {
+            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->rawPath);
+            return false;
+        }
+        // Pictures start with the virtual time of the start, like the WAV.
+        cap.rawFrames = (cap.clockUs + kRawFrameUs - 1) / kRawFrameUs;
     }
     if (!cap.exitHooked) {
         cap.exitHooked = std::atexit(FlushAtExit) == 0;
@@ -297,6 +371,7 @@ void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int
             Fail("write", cap.pngPath);
         }
     }
+    WriteRaw();
     if (cap.failed) std::exit(1);  // FlushAtExit closes what is open
     if (cap.frames > 0 && frameCount >= cap.frames) std::exit(0);
 }
