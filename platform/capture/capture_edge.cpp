@@ -45,6 +45,15 @@ struct Capture {
     uint8_t*    rawRow;     // one picture's bytes, owned
     size_t      rawRowSize;
     bool        failed;     // an output could not be written
+    // The files' names, and which of them could not be written completely:
+    // those are removed when they close, so nothing half-written is left
+    // looking complete.
+    const char* hashPath;
+    const char* wavPath;
+    const char* rawPath;
+    bool        hashesBad;
+    bool        wavBad;
+    bool        rawBad;
     bool        exitHooked;
 
     // Key script, sorted by frame (stable), owned.
@@ -89,9 +98,31 @@ std::recursive_mutex& AudioMutex() {
     return *mutex;
 }
 
-void Fail(const char* what, const char* path) {
-    if (!cap.failed) std::fprintf(stderr, "demo_capture: cannot %s %s\n", what, path);
+// An output file could not be written (errno tells why): the first such
+// failure is reported, and the file is marked for removal.
+void FailOutput(bool* bad, const char* path) {
+    const int error = errno;
+    if (!cap.failed) {
+        std::fprintf(stderr, "demo_capture: cannot write %s: %s\n", path != nullptr ? path : "?",
+                     error != 0 ? std::strerror(error) : "write error");
+    }
     cap.failed = true;
+    *bad = true;
+}
+
+// Closes an output file; one that failed is removed when it is a plain file
+// (standard output, a pipe or a device is left alone).
+void CloseOutput(FILE** file, const char* path, bool* bad) {
+    if (*file == nullptr) return;
+    errno = 0;
+    if (std::fclose(*file) != 0) FailOutput(bad, path);
+    *file = nullptr;
+    struct stat st;
+    if (*bad && path != nullptr && std::strcmp(path, "-") != 0 && stat(path, &st) == 0 &&
+        S_ISREG(st.st_mode)) {
+        std::remove(path);
+    }
+    *bad = false;
 }
 
 // Pulls every audio value due at the current virtual time: 44100 per second,
@@ -110,7 +141,7 @@ void PullAudio() {
             }
         }
         if (cap.wav != nullptr && cap.wavBytes + bytes <= kMaxWavData) {
-            if (std::fwrite(chunk, 1, bytes, cap.wav) != bytes) Fail("write", "the WAV file");
+            if (std::fwrite(chunk, 1, bytes, cap.wav) != bytes) FailOutput(&cap.wavBad, cap.wavPath);
             cap.wavBytes += bytes;
         }
         cap.audioValues += static_cast<uint64_t>(n);
@@ -129,7 +160,7 @@ void WriteRaw() {
     if (bytes > cap.rawRowSize) {
         uint8_t* grown = static_cast<uint8_t*>(std::realloc(cap.rawRow, bytes));
         if (grown == nullptr) {
-            Fail("write", "the raw pictures");
+            FailOutput(&cap.rawBad, cap.rawPath);
             return;
         }
         cap.rawRow = grown;
@@ -150,7 +181,7 @@ void WriteRaw() {
             converted = true;
         }
         if (std::fwrite(cap.rawRow, 1, bytes, cap.raw) != bytes) {
-            Fail("write", "the raw pictures");
+            FailOutput(&cap.rawBad, cap.rawPath);
             return;
         }
         cap.rawFrames++;
@@ -197,26 +228,33 @@ bool MakeFolder(const char* path) {
 }
 
 bool CloseOutputs() {
-    bool ok = !cap.failed;
-    if (cap.hashes != nullptr) {
-        if (std::fclose(cap.hashes) != 0) ok = false;
-        cap.hashes = nullptr;
-    }
-    if (cap.wav != nullptr) {
+    if (cap.wav != nullptr && !cap.wavBad) {
         uint8_t header[CAPTURE_WAV_HEADER];
         CAPTUREWavHeader(static_cast<uint32_t>(cap.wavBytes), header);
-        if (std::fseek(cap.wav, 0, SEEK_SET) != 0 ||
+        errno = 0;
+        if (std::fflush(cap.wav) != 0 || std::fseek(cap.wav, 0, SEEK_SET) != 0 ||
             std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
-            ok = false;
+            FailOutput(&cap.wavBad, cap.wavPath);
         }
-        if (std::fclose(cap.wav) != 0) ok = false;
-        cap.wav = nullptr;
     }
-    if (cap.raw != nullptr) {
-        if (std::fclose(cap.raw) != 0) ok = false;
-        cap.raw = nullptr;
-    }
-    return ok;
+    CloseOutput(&cap.hashes, cap.hashPath, &cap.hashesBad);
+    CloseOutput(&cap.wav, cap.wavPath, &cap.wavBad);
+    CloseOutput(&cap.raw, cap.rawPath, &cap.rawBad);
+    return !cap.failed;
+}
+
+// An output cannot be created: says which, and removes the files already
+// created for this run, which would stay empty.
+bool StartFailed(const char* path) {
+    std::fprintf(stderr, "demo_capture: cannot create %s: %s\n", path, std::strerror(errno));
+    cap.hashesBad = cap.hashes != nullptr;
+    cap.wavBad = cap.wav != nullptr;
+    cap.rawBad = cap.raw != nullptr && std::strcmp(cap.rawPath, "-") != 0;
+    const bool failed = cap.failed;
+    cap.failed = true;  // reported above
+    (void)CloseOutputs();
+    cap.failed = failed;
+    return false;
 }
 
 // At process exit, whichever way the run ends (the last frame, a quit key).
@@ -255,7 +293,8 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
 
     if (setup->outDir != nullptr) {
         if (!MakeFolder(setup->outDir)) {
-            std::fprintf(stderr, "demo_capture: cannot create the folder %s\n", setup->outDir);
+            std::fprintf(stderr, "demo_capture: cannot create the folder %s: %s\n", setup->outDir,
+                         std::strerror(errno));
             cap.outDir = nullptr;
             return false;
         }
@@ -263,28 +302,24 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
         cap.pngPath = static_cast<char*>(REPORTZeroAlloc(cap.pngPathSize, 1));
         if (cap.pngPath == nullptr) return false;
     }
+    cap.hashPath = setup->hashPath;
+    cap.wavPath = setup->wavPath;
+    cap.rawPath = setup->rawPath;
     if (setup->hashPath != nullptr) {
         cap.hashes = std::fopen(setup->hashPath, "w");
-        if (cap.hashes == nullptr) {
-            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->hashPath);
-            return false;
-        }
+        if (cap.hashes == nullptr) return StartFailed(setup->hashPath);
     }
     if (setup->wavPath != nullptr) {
         cap.wav = std::fopen(setup->wavPath, "wb");
         uint8_t header[CAPTURE_WAV_HEADER];
         CAPTUREWavHeader(0, header);  // valid from the start; sizes completed at the end
         if (cap.wav == nullptr || std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
-            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->wavPath);
-            return false;
+            return StartFailed(setup->wavPath);
         }
         // Audio already pulled before the start is not in the file.
     }
     if (setup->rawPath != nullptr) {
-        if (!OpenRaw(setup->rawPath)) {
-            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->rawPath);
-            return false;
-        }
+        if (!OpenRaw(setup->rawPath)) return StartFailed(setup->rawPath);
         // Pictures start with the virtual time of the start, like the WAV.
         cap.rawFrames = (cap.clockUs + kRawFrameUs - 1) / kRawFrameUs;
     }
@@ -361,14 +396,15 @@ void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int
         const uint64_t hash = CAPTUREScreenHash();
         if (std::fprintf(cap.hashes, "%" PRId64 " %" PRId32 " %016" PRIx64 "\n", index, frameCount,
                          hash) < 0) {
-            Fail("write", "the hash file");
+            FailOutput(&cap.hashesBad, cap.hashPath);
         }
     }
     if (cap.pngPath != nullptr && index % cap.every == 0) {
         std::snprintf(cap.pngPath, cap.pngPathSize, "%s/frame-%06" PRId64 ".png", cap.outDir,
                       index);
         if (!CAPTUREWritePNG(cap.pngPath, cap.screen, cap.width, cap.height)) {
-            Fail("write", cap.pngPath);
+            bool pngBad = false;  // the PNG writer has removed the file
+            FailOutput(&pngBad, cap.pngPath);
         }
     }
     WriteRaw();

@@ -2,6 +2,7 @@
 // presentation hash, the WAV header and the PNG writer.
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -270,7 +271,9 @@ bool CAPTUREWritePNG(const char* path, const uint32_t* pixels, int32_t width, in
     const int ok = png_image_write_to_file(&image, path, 0, rgb, 0, nullptr);
     png_image_free(&image);
     if (ok == 0) {
+        const int error = errno;  // why the write failed, for the caller's message
         std::remove(path);
+        errno = error;
         return false;
     }
     return true;
