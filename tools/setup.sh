@@ -8,7 +8,7 @@ packages=(
   libsdl1.2-compat-dev libpng-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
-  ffmpeg matchbox-window-manager desktop-file-utils
+  ffmpeg matchbox-window-manager desktop-file-utils time
 )
 
 missing=()
