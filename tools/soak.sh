@@ -5,9 +5,11 @@
 # compares the peak resident memory of the two runs (same script), which must
 # differ by less than 1 MiB: nothing may grow with the length of the run.
 #
-# usage: tools/soak.sh [--seed S] FRAMES [FRAMES2]
+# usage: tools/soak.sh [--seed S] [--script-for L] FRAMES [FRAMES2]
 #   FRAMES   run this many frames and print the peak resident memory
 #   FRAMES2  run again for FRAMES2 frames and check the difference
+#   --script-for L  make the key script for a run of L frames (default: the
+#            longer run), e.g. the first 20,000 frames of the 100,000-frame one
 # Environment: BUILD_DIR (default build/release). Under a sanitizer build,
 # LeakSanitizer checks the ends of the runs (ASAN_OPTIONS as you set it).
 set -euo pipefail
@@ -15,12 +17,16 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$repo/build/release}
 
 seed=7730
-if [ "${1:-}" = "--seed" ]; then
-  seed=$2
-  shift 2
-fi
-[ $# -ge 1 ] || { sed -n '2,13p' "$0" >&2; exit 2; }
-for n in "$@"; do
+script_for=""
+while [ $# -ge 2 ]; do
+  case "$1" in
+    --seed) seed=$2; shift 2 ;;
+    --script-for) script_for=$2; shift 2 ;;
+    *) break ;;
+  esac
+done
+[ $# -ge 1 ] || { sed -n '2,15p' "$0" >&2; exit 2; }
+for n in "$@" $script_for; do
   case "$n" in '' | *[!0-9]* | 0) echo "soak: frame counts are whole numbers >= 1" >&2; exit 2 ;; esac
 done
 [ -x "$build/demo_capture" ] || { echo "soak: no demo_capture in $build" >&2; exit 2; }
@@ -31,6 +37,7 @@ done
 # presses in four are command keys; the rest any printable key but q and Q.
 longest=$1
 [ $# -lt 2 ] || [ "$2" -le "$longest" ] || longest=$2
+[ -z "$script_for" ] || longest=$script_for
 presses=$((longest / 250))
 [ "$presses" -ge 20 ] || presses=20
 [ "$presses" -le 400 ] || presses=400
@@ -70,7 +77,7 @@ run() {
     exit 1
   fi
   read -r rss seconds <"$tmp/time.txt"
-  echo "soak: $1 frames, $presses presses (seed $seed): peak RSS $rss KiB, $seconds s"
+  echo "soak: $1 frames, script of $presses presses for $longest frames (seed $seed): peak RSS $rss KiB, $seconds s"
 }
 
 run "$1"

@@ -8,7 +8,7 @@ source "$(dirname "$0")/common.bash"
 export BUILD_DIR="$BIN_DIR"
 if grep -q AddressSanitizer "$CAPTURE"; then
   export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=1"
-  bash "$SRC_DIR/tools/soak.sh" 2000 || fail "the soak run failed"
+  bash "$SRC_DIR/tools/soak.sh" --script-for 6000 2000 || fail "the soak run failed"
   pass "2,000 frames of random keys, clean under the sanitizers"
 else
   bash "$SRC_DIR/tools/soak.sh" 2000 6000 || fail "the soak runs failed"
