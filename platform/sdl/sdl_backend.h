@@ -27,6 +27,11 @@ void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, in
 // landscape screen): 2 on 1024 x 768, 3 on 1920 x 1080, 6 on 3840 x 2160.
 [[nodiscard]] int32_t SDLEDGEScaleFactor(int32_t desktopWidth, int32_t desktopHeight);
 // Before the demo's video part starts: asks for nearest-neighbour scaling and,
-// for a window, enlarges it by MOXA7730_SCALE or else by the factor that fits
-// the desktop. Settings the user made in the environment are kept.
+// for a window, enlarges it by MOXA7730_SCALE, or else leaves the factor that
+// fits the desktop to SDLEDGEFitToDesktop. Settings the user made in the
+// environment are kept.
 void SDLEDGEFitWindow(uint32_t modeFlags);
+// Between the video part's start and the first mode: sets the factor that fits
+// the desktop, when SDLEDGEFitWindow left it to the desktop. Does nothing
+// otherwise, and nothing a second time.
+void SDLEDGEFitToDesktop();

@@ -2,9 +2,10 @@
 //
 // The demo draws 256 x 256 and nothing else changes: the media library
 // enlarges the window (or fills the full screen) itself, told through its
-// SDL12COMPAT_WINDOW_SCALING and SDL12COMPAT_SCALE_METHOD settings. They are
-// set in the environment before the demo's video part starts, and only where
-// the user has not set them already.
+// SDL12COMPAT_WINDOW_SCALING and SDL12COMPAT_SCALE_METHOD settings, set in the
+// environment only where the user has not set them already. The library reads
+// them when a mode is set: the method and a chosen factor are in place before
+// its video part starts, a factor that depends on the desktop just after.
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,21 +18,11 @@ constexpr const char* kScaleSetting = "MOXA7730_SCALE";
 constexpr const char* kLibraryScaling = "SDL12COMPAT_WINDOW_SCALING";
 constexpr const char* kLibraryMethod = "SDL12COMPAT_SCALE_METHOD";
 
-// The desktop's size, asked of the library's video part, which is shut down
-// again so that the demo starts it afresh with the settings in place. False
-// when there is no display to ask.
-bool DesktopSize(int32_t* width, int32_t* height) {
-    const bool wasUp = SDL_WasInit(SDL_INIT_VIDEO) != 0;
-    if (!wasUp && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return false;
-    const SDL_VideoInfo* info = SDL_GetVideoInfo();
-    const bool known = info != nullptr && info->current_w > 0 && info->current_h > 0;
-    if (known) {
-        *width = info->current_w;
-        *height = info->current_h;
-    }
-    if (!wasUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);
-    return known;
-}
+// A window whose factor the desktop decides: set once the library's video
+// part is up (it knows the desktop then) and before the first mode is set
+// (which reads the setting). Starting the video part just to ask, and shutting
+// it down again, leaves the library unable to set a mode now and then.
+constinit bool fitPending = false;
 }  // namespace
 
 int32_t SDLEDGEParseScale(const char* text) {
@@ -56,22 +47,34 @@ int32_t SDLEDGEScaleFactor(int32_t desktopWidth, int32_t desktopHeight) {
 }
 
 void SDLEDGEFitWindow(uint32_t modeFlags) {
+    fitPending = false;
     // Sharp pixels, full-screen or windowed.
     if (std::getenv(kLibraryMethod) == nullptr) setenv(kLibraryMethod, "nearest", 1);
     if ((modeFlags & SDL_FULLSCREEN) != 0 || std::getenv(kLibraryScaling) != nullptr) return;
 
     const char* setting = std::getenv(kScaleSetting);
-    int32_t factor = SDLEDGEParseScale(setting);
+    const int32_t factor = SDLEDGEParseScale(setting);
     if (setting != nullptr && factor == 0) {
         std::fprintf(stderr, "MOXA7730: %s must be a whole number from 1 to %d; ignored\n",
                      kScaleSetting, static_cast<int>(kMaxScale));
     }
     if (factor == 0) {
-        int32_t width = 0, height = 0;
-        if (!DesktopSize(&width, &height)) return;  // the demo reports the missing display
-        factor = SDLEDGEScaleFactor(width, height);
+        fitPending = true;  // SDLEDGEFitToDesktop decides
+        return;
     }
     char text[16];
     std::snprintf(text, sizeof text, "%d", static_cast<int>(factor));
+    setenv(kLibraryScaling, text, 1);
+}
+
+void SDLEDGEFitToDesktop() {
+    if (!fitPending || SDL_WasInit(SDL_INIT_VIDEO) == 0) return;
+    fitPending = false;
+    if (std::getenv(kLibraryScaling) != nullptr) return;  // set meanwhile: kept
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    if (info == nullptr || info->current_w <= 0 || info->current_h <= 0) return;
+    char text[16];
+    std::snprintf(text, sizeof text, "%d",
+                  static_cast<int>(SDLEDGEScaleFactor(info->current_w, info->current_h)));
     setenv(kLibraryScaling, text, 1);
 }

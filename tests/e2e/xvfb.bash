@@ -65,12 +65,30 @@ stop_xvfb() {
   xvfb_pid=""
 }
 
+# find_window: waits up to 20 s for a visible window named MOXA7730 (sets wid,
+# empty if none), and stops waiting as soon as the program has ended.
+find_window() {
+  wid=""
+  for _ in $(seq 80); do
+    wid=$(xdotool search --onlyvisible --name '^MOXA7730$' 2>/dev/null | head -n 1) || true
+    [ -z "$wid" ] || return 0
+    kill -0 "$demo_pid" 2>/dev/null || return 0
+    sleep 0.25
+  done
+}
+
 start_program() {
   "$2" >"$WORK/$1.log" 2>&1 &
   demo_pid=$!
-  wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^MOXA7730$' 2>/dev/null | head -n 1) || true
+  find_window
   if [ -z "$wid" ]; then
     cat "$WORK/$1.log" >&2
+    if ! kill -0 "$demo_pid" 2>/dev/null; then
+      local st=0
+      wait "$demo_pid" || st=$?
+      demo_pid=""
+      echo "$1: the program ended with status $st before its window showed" >&2
+    fi
     fail "$1: no window named MOXA7730 appeared"
   fi
 }

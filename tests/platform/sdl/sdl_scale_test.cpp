@@ -90,12 +90,29 @@ TEST(SdlScale, FitWindowSetsOnlyWhatTheUserLeftOpen) {
         EXPECT_EQ(Env("SDL12COMPAT_SCALE_METHOD"), "nearest");
     }
     {
-        EnvGuard guard;  // a bad setting is ignored: the desktop decides
+        EnvGuard guard;  // a bad setting is ignored: the desktop decides, once video is up
         setenv("MOXA7730_SCALE", "huge", 1);
         SDLEDGEFitWindow(SDLDPY_FLAGS_WINDOW);
-        const int32_t factor = SDLEDGEParseScale(std::getenv("SDL12COMPAT_WINDOW_SCALING"));
-        EXPECT_GE(factor, 1);
-        EXPECT_LE(factor, 16);
+        EXPECT_EQ(Env("SDL12COMPAT_WINDOW_SCALING"), "(unset)");
+        const bool wasUp = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+        ASSERT_TRUE(wasUp || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0);
+        const SDL_VideoInfo* info = SDL_GetVideoInfo();
+        ASSERT_NE(info, nullptr);
+        SDLEDGEFitToDesktop();
+        EXPECT_EQ(Env("SDL12COMPAT_WINDOW_SCALING"),
+                  std::to_string(SDLEDGEScaleFactor(info->current_w, info->current_h)));
+        setenv("SDL12COMPAT_WINDOW_SCALING", "7", 1);
+        SDLEDGEFitToDesktop();  // once only
+        EXPECT_EQ(Env("SDL12COMPAT_WINDOW_SCALING"), "7");
+        if (!wasUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    {
+        EnvGuard guard;  // a chosen factor leaves nothing to the desktop
+        setenv("MOXA7730_SCALE", "1", 1);
+        SDLEDGEFitWindow(SDLDPY_FLAGS_WINDOW);
+        unsetenv("SDL12COMPAT_WINDOW_SCALING");
+        SDLEDGEFitToDesktop();
+        EXPECT_EQ(Env("SDL12COMPAT_WINDOW_SCALING"), "(unset)");
     }
 }
 
