@@ -74,7 +74,12 @@ void DrawOverlay() {
 // bottom edge with its top between y = 209 and 240, 32 sine steps behind the
 // letter before it.
 void DrawTitle() {
-    if (writer16 == nullptr || palette == nullptr) return;
+    // A palette that could not grow to its full length (start-up keeps the
+    // 32-entry one then) has no entry for most frames: no title.
+    if (writer16 == nullptr || palette == nullptr || palette->values == nullptr ||
+        palette->length < PALETTE_SIZE) {
+        return;
+    }
     writer16->angle = 0;
     writer16->scale->x = 1;
     writer16->scale->y = 1;

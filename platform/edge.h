@@ -62,4 +62,6 @@ void EDGEDelay(uint32_t ms);          // sleeps (or, virtually, does not)
 void EDGEAudioPause(bool pause);
 void EDGEAudioLock();    // the lock the device holds around each callback
 void EDGEAudioUnlock();
+// Closes the device; waits for the device's thread to end. Call it without
+// holding EDGEAudioLock: that thread takes the lock on every pass.
 void EDGEAudioClose();

@@ -105,10 +105,10 @@ SDLDPY* SDLDPYInstance() { return instance; }
 
 bool SDLDPYIsDoubleBuffered() { return instance != nullptr && doubleBuffered; }
 
-void SDLDPYOpen(SDLDPY* dpy, int32_t width, int32_t height) {
+bool SDLDPYOpen(SDLDPY* dpy, int32_t width, int32_t height) {
     if (!IsInstance(dpy) || width < 0 || height < 0) {
         SDLDPYError();
-        return;
+        return false;
     }
     EDGEVideoClose();  // the former screen is the library's; forget it first
     doubleBuffered = false;
@@ -116,13 +116,19 @@ void SDLDPYOpen(SDLDPY* dpy, int32_t width, int32_t height) {
     int32_t depth = 0;
     bool flip = false;
     if (!EDGEVideoOpen(width, height, modeFlags, &depth, &flip)) {
-        SDLDPYError();  // the record keeps its former values; no screen is held
-        return;
+        // No screen is held any more: the record says so (0 x 0), so that a
+        // caller checking the size sees the failure instead of the former mode.
+        SDLDPYError();
+        dpy->width = 0;
+        dpy->height = 0;
+        dpy->depth = 0;
+        return false;
     }
     dpy->width = width;
     dpy->height = height;
     dpy->depth = depth;
     doubleBuffered = flip;
+    return true;
 }
 
 void SDLDPYPresent(SDLDPY* dpy, const IMG* img) {

@@ -51,9 +51,10 @@ void SDLDPYFree(SDLDPY** ref);                            // the instance only; 
 
 // [SECTION] Mode and presentation
 // Sets the video mode (width, height >= 0). On success the record takes the
-// size and the screen's depth; on failure it keeps its former values and no
-// screen is held, so presentations draw nothing.
-void SDLDPYOpen(SDLDPY* dpy, int32_t width, int32_t height);
+// size and the screen's depth, and the result is true. When the device refuses
+// the mode no screen is held, presentations draw nothing, the record reads
+// 0 x 0 and the result is false. Refused arguments change nothing (false).
+bool SDLDPYOpen(SDLDPY* dpy, int32_t width, int32_t height);
 // Shows the image's top-left corner, clipped to the display. The only
 // presentation the demo uses.
 void SDLDPYPresent(SDLDPY* dpy, const IMG* img);

@@ -79,6 +79,7 @@ void SDLKBDGetKey(SDLKBD* kbd) {
     }
     if (SDLDPYInstance() == nullptr) Trace("ERR no display\n");  // polled all the same
     EDGEEvent event{};
+    bool quit = false;  // a quit request outlasts the key events after it
     while (EDGEPollEvent(&event)) {
         switch (event.type) {
             case EDGE_EVENT_KEY_DOWN: {
@@ -95,13 +96,16 @@ void SDLKBDGetKey(SDLKBD* kbd) {
                 kbd->keys[0] = 0;
                 break;
             case EDGE_EVENT_QUIT:
-                // The close button and the termination signals take the Escape
-                // key's path: the demo fades out and exits with status 0.
-                kbd->keys[0] = SDLKBD_KEY_QUIT;
+                quit = true;
                 break;
             default:
                 break;  // every other event is dropped
         }
     }
+    // The close button and the termination signals take the Escape key's path:
+    // the demo fades out and exits with status 0. Key events later in the same
+    // poll (the releases of Alt+F4, someone typing during a SIGTERM) must not
+    // overwrite the request, so it is applied after the queue is drained.
+    if (quit) kbd->keys[0] = SDLKBD_KEY_QUIT;
     Trace("_SDLKBDGetKey\n");
 }

@@ -7,7 +7,8 @@
 // key pressed, read as a signed byte (a symbol of 283 reads as 27), or 0 when
 // the last key event of the poll was a release. A request to quit (the window's
 // close button, SIGINT, SIGTERM) reads as 27, the Escape key, so that the
-// program leaves through its ordinary quit path. Every other event is dropped.
+// program leaves through its ordinary quit path; it wins over every key event
+// of the same poll, before or after it. Every other event is dropped.
 //
 // The module has no error report; it carries trace lines that are switched off
 // at build time. Every operation accepts null and then does nothing.

@@ -79,9 +79,11 @@ void SDLSNDFree(SDLSND** ref) {
     }
     SDLSND* snd = *ref;
     EDGEAudioPause(true);
-    EDGEAudioLock();
+    // Closed without the audio lock: the close waits for the device's thread
+    // to finish its last pass, and that thread takes the lock on every pass
+    // (paused or not), so closing with the lock held can wait for ever. Once
+    // the close returns, no callback runs and the record is ours alone.
     EDGEAudioClose();
-    EDGEAudioUnlock();
     std::free(snd->buffer);
     if (snd->queue != nullptr) LISTFree(&snd->queue);
     std::free(snd);

@@ -48,7 +48,9 @@ constexpr int32_t SDLSND_QUEUE_RESERVE = 8;      // queue capacity reserved at S
 // Initialises the whole media library, opens the device and starts playing an
 // empty queue. Null when the library or the device cannot be opened.
 [[nodiscard]] SDLSND* SDLSNDNew();
-void SDLSNDFree(SDLSND** ref);  // stops and closes the device, frees the queue (not its samples)
+// Stops and closes the device (without holding the audio lock: the close waits
+// for the audio thread), then frees the queue (not its samples).
+void SDLSNDFree(SDLSND** ref);
 [[nodiscard]] const char* SDLSNDToASCII(const SDLSND* snd);  // "" (constant) for non-null, else null
 [[nodiscard]] SDLSND* SDLSNDFromASCII(const char* text);     // always null
 [[nodiscard]] bool SDLSNDEqual(const SDLSND* a, const SDLSND* b);  // true when both are non-null

@@ -92,6 +92,21 @@ uint32_t ReadDigits(const char** p) {
     return v;
 }
 
+// Reads a run of decimal digits at *p as a count and advances *p past the
+// whole run. It stops accumulating once past INT32_MAX, so a count too large
+// for any sample stays too large instead of wrapping round to a small one.
+uint32_t ReadCount(const char** p) {
+    constexpr uint64_t kPast = uint64_t{INT32_MAX} + 1u;
+    uint64_t v = 0;  // below kPast before each step, so v * 10 + 9 fits
+    const char* q = *p;
+    while (IsDigit(*q)) {
+        if (v < kPast) v = std::min<uint64_t>(v * 10u + static_cast<uint64_t>(*q - '0'), kPast);
+        ++q;
+    }
+    *p = q;
+    return static_cast<uint32_t>(v);
+}
+
 // Rotation amount a reduced into 0..length-1, negative amounts included.
 int32_t Reduce(int32_t a, int32_t length) {
     int32_t r = a % length;
@@ -171,7 +186,7 @@ SAMPLE* SAMPLEFromASCII(const char* text) {
         SAMPLEError();
         return nullptr;
     }
-    const uint32_t declared = ReadDigits(&p);
+    const uint32_t declared = ReadCount(&p);
     if (declared > static_cast<uint32_t>(INT32_MAX)) {  // no sample can be that long
         SAMPLEError();
         return nullptr;
@@ -423,18 +438,18 @@ void SAMPLEScale(SAMPLE* s, int32_t k) {
 }
 
 void SAMPLEShiftRight(SAMPLE* s, int32_t shift) {
-    if (!Usable(s) || shift < 0 || shift > 32) {
+    if (!Usable(s) || shift > 32) {
         SAMPLEError();
         return;
     }
-    const int32_t k = shift & 31;  // 32 shifts by 0
+    const int32_t k = shift & 31;  // 32 shifts by 0, -1 by 31
     if (k == 0) return;
     int32_t* d = s->values;
     for (int32_t i = 0, n = s->length; i < n; ++i) d[i] >>= k;  // arithmetic in C++20
 }
 
 void SAMPLEShiftLeft(SAMPLE* s, int32_t shift) {
-    if (!Usable(s) || shift < 0 || shift > 32) {
+    if (!Usable(s) || shift > 32) {
         SAMPLEError();
         return;
     }
@@ -643,6 +658,11 @@ SAMPLE* SAMPLERead(FILE* in, int32_t bits, char order, char sign) {
         held = avail - whole * width;
         if (held > 0) std::memmove(buf, buf + whole * width, held);
         if (got == 0) break;
+    }
+    if (std::ferror(in) != 0) {  // a failed read is not the end of the data
+        SAMPLEFree(&s);
+        SAMPLEError();
+        return nullptr;
     }
     return s;
 }

@@ -37,7 +37,7 @@ extern const char* const SAMPLE_IDENTITY[5];  // name, date, author, language, k
 [[nodiscard]] SAMPLE* SAMPLENew();                     // length 0, capacity 32
 void                  SAMPLEFree(SAMPLE** ref);        // frees, sets *ref = nullptr
 [[nodiscard]] char*   SAMPLEToASCII(const SAMPLE* s);  // "SAMPLE { n\nv0\n...}\n", caller frees
-[[nodiscard]] SAMPLE* SAMPLEFromASCII(const char* text);             // parse, or null
+[[nodiscard]] SAMPLE* SAMPLEFromASCII(const char* text);             // parse, or null (count > INT32_MAX too)
 [[nodiscard]] bool    SAMPLEEqual(const SAMPLE* a, const SAMPLE* b);  // same length and values
 [[nodiscard]] SAMPLE* SAMPLEClone(const SAMPLE* s);  // capacity = length (32 when empty)
 
@@ -69,8 +69,8 @@ int32_t SAMPLERemove(SAMPLE* s, int32_t index);  // removes index (0..length-1);
 void SAMPLEAdd(SAMPLE* dst, const SAMPLE* src);   // dst[i] += src[i] below the shorter length
 void SAMPLEMul(SAMPLE* dst, const SAMPLE* src);   // dst[i] *= src[i] below the shorter length
 void SAMPLEScale(SAMPLE* s, int32_t k);           // every value *= k
-void SAMPLEShiftRight(SAMPLE* s, int32_t shift);  // >>= (shift & 31), shift 0..32 (32 acts as 0)
-void SAMPLEShiftLeft(SAMPLE* s, int32_t shift);   // <<= (shift & 31), shift 0..32 (32 acts as 0)
+void SAMPLEShiftRight(SAMPLE* s, int32_t shift);  // >>= (shift & 31) for any shift <= 32 (32 acts as 0)
+void SAMPLEShiftLeft(SAMPLE* s, int32_t shift);   // <<= (shift & 31) for any shift <= 32 (32 acts as 0)
 // Rotations take any amount (negative ones too) modulo the length; an empty
 // sample is refused. Left: new[j] = old[(j + a) mod L]; right: new[j] = old[(j - a) mod L].
 void SAMPLERotateLeft(SAMPLE* s, int32_t amount);
@@ -98,7 +98,8 @@ int32_t SAMPLEResample(SAMPLE* s, int32_t n);
 // end of the stream (a trailing half value is dropped). Unsigned data is
 // centred (8-bit: byte*256 - 0x8000, 16-bit: word - 0x8000); signed data is
 // NOT sign-extended (8-bit: byte*256, 16-bit: word 0..65535), which plays the
-// same since the output keeps the low 16 bits.
+// same since the output keeps the low 16 bits. A stream left in error (a read
+// that failed, not the end of the data) gives null, not a short sample.
 [[nodiscard]] SAMPLE* SAMPLERead(FILE* in, int32_t bits, char order, char sign);
 // Raw PCM output at 8, 16, 24 or 32 bits, clamped to the width (32 bits: -2^31
 // is written as -2^31 + 1), big-endian for 'b', little-endian otherwise.

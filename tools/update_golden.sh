@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Regenerates tests/e2e/golden_hashes.txt, the presentation hashes that the
-# end-to-end test capture_determinism compares against. Run it only when a
-# change of what the demo shows is deliberate, and commit the new file with
-# that change.
+# Regenerates tests/e2e/golden_hashes.txt, the presentation hashes and the
+# SHA-256 of the sound that the end-to-end test capture_determinism compares
+# against. Run it only when a change of what the demo shows or plays is
+# deliberate and understood, and commit the new file with that change.
 #
 # usage: tools/update_golden.sh [BUILD_DIR]
 #   BUILD_DIR holds demo_capture (default: build/release, configured and
@@ -28,14 +28,16 @@ if [ ! -x "$build/demo_capture" ]; then
 fi
 
 tmp=$(mktemp)
-trap 'rm -f -- "$tmp"' EXIT
+wav=$(mktemp)
+trap 'rm -f -- "$tmp" "$wav"' EXIT
 # shellcheck disable=SC2086  # ARGS is a list of words on purpose
-"$build/demo_capture" $ARGS --hashes "$tmp"
+"$build/demo_capture" $ARGS --hashes "$tmp" --wav "$wav"
 {
   echo "# Presentation hashes of demo_capture: index, frame count, FNV-1a 64 of the pixels."
-  echo "# Regenerate with tools/update_golden.sh when a change of the pictures is deliberate."
+  echo "# Regenerate with tools/update_golden.sh when a change of the pictures or the sound is deliberate."
   echo "# args: $ARGS"
   echo "# every: $EVERY"
+  echo "# wav-sha256: $(sha256sum "$wav" | cut -d' ' -f1)"
   awk -v k="$EVERY" '$1 % k == 0' "$tmp"
 } >"$GOLDEN"
-echo "wrote $GOLDEN ($(grep -vc '^#' "$GOLDEN") presentations of $(wc -l <"$tmp"))"
+echo "wrote $GOLDEN ($(grep -vc '^#' "$GOLDEN") presentations of $(wc -l <"$tmp"), and the sound's checksum)"

@@ -98,7 +98,10 @@ extern const char* const CAPTURE_USAGE;
 
 // [SECTION] Run
 // Takes over setup (and its key script), creates outDir if needed, opens the
-// output files and arranges for CAPTUREFlush to run at process exit. False,
+// output files and arranges for CAPTUREFlush to run at process exit. SIGINT,
+// SIGTERM, SIGHUP and SIGPIPE are caught from then on: the run stops at the
+// next keyboard poll (as on the window's close request) or presentation, the
+// files completed, with status 0 (1 when an output could not be written). False,
 // with a message on standard error, when an output cannot be created.
 [[nodiscard]] bool CAPTUREStart(const CAPTURESetup* setup);
 // Writes out everything pending, completes the WAV header and closes the

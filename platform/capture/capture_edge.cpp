@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cinttypes>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -90,8 +91,8 @@ constinit Capture cap{};
 
 uint8_t chunk[kChunkValues * 2];  // one device buffer of 16-bit values
 
-// The device's audio lock: recursive, as the media library's is (the audio
-// output closes the device with the lock held). Never destroyed, so that exit
+// The device's audio lock: recursive, as the media library's is (the edge's
+// own audio calls take it, whoever else holds it). Never destroyed, so that exit
 // handlers that close the audio output still find it.
 std::recursive_mutex& AudioMutex() {
     static std::recursive_mutex* const mutex = new std::recursive_mutex();
@@ -257,6 +258,31 @@ bool StartFailed(const char* path) {
     return false;
 }
 
+// A request to stop from outside (SIGINT, SIGTERM, SIGHUP) or a reader of an
+// output that went away (SIGPIPE). The handler only records it; the run then
+// leaves through the normal exit path at the next keyboard poll (as the
+// window's close request) or presentation, so that the exit handler completes
+// the files. A write that SIGPIPE interrupted fails on its own and ends the
+// run with status 1.
+volatile std::sig_atomic_t stopSignal = 0;
+bool stopDelivered = false;  // the poll has handed the request over once
+
+extern "C" void OnStopSignal(int /*signal*/) { stopSignal = 1; }
+
+// A signal the parent set to be ignored stays ignored (nohup, a background job
+// of a shell): whoever started the run asked for it to survive that signal.
+void CatchStopSignals() {
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
+        struct sigaction inherited {};
+        if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+        sigaction(signal, &action, nullptr);
+    }
+}
+
 // At process exit, whichever way the run ends (the last frame, a quit key).
 void FlushAtExit() {
     if (!CAPTUREFlush()) {
@@ -325,6 +351,7 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
     }
     if (!cap.exitHooked) {
         cap.exitHooked = std::atexit(FlushAtExit) == 0;
+        CatchStopSignals();
     }
     return true;
 }
@@ -409,6 +436,7 @@ void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int
     }
     WriteRaw();
     if (cap.failed) std::exit(1);  // FlushAtExit closes what is open
+    if (stopSignal != 0) std::exit(0);  // asked to stop: this presentation is the last
     if (cap.frames > 0 && frameCount >= cap.frames) std::exit(0);
 }
 
@@ -418,6 +446,12 @@ void EDGEVideoClose() { cap.shown = false; }
 
 bool EDGEPollEvent(EDGEEvent* event) {
     if (event == nullptr) return false;
+    if (stopSignal != 0 && !stopDelivered) {  // the demo quits as on a close request
+        stopDelivered = true;
+        event->type = EDGE_EVENT_QUIT;
+        event->sym = 0;
+        return true;
+    }
     if (!cap.polled || frameCount != cap.pollFrame) {
         // A new frame's poll: the keys pressed at the last poll are let go now,
         // and entries for frames that had no poll are dropped.

@@ -11,6 +11,14 @@
 // opens call it too, for programs with another entry (the tests).
 void SDLEDGEQuitAtExit();
 
+// The shutdown's watchdog: flushes every output stream, then arms an alarm
+// whose handler ends the process with status after seconds (its own SIGALRM
+// handler, installed even over an inherited ignored SIGALRM). Disarm cancels
+// the alarm. The library's shutdown at exit runs under it, with the status the
+// process is leaving with.
+void SDLEDGEArmWatchdog(unsigned seconds, int status);
+void SDLEDGEDisarmWatchdog();
+
 // Copies a width x height rectangle of 0x00RRGGBB pixels (rows pitch pixels
 // apart) to the surface's top-left corner, clipped to the surface; the rest of
 // the surface keeps its content. Plain row copies on a 0x00RRGGBB 32-bit

@@ -3,6 +3,8 @@
 // whole backend into a program whatever order the libraries are linked in.
 #include <unistd.h>
 
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,21 +18,51 @@ namespace {
 constinit bool quitRegistered = false;
 constexpr unsigned kShutdownSeconds = 3;
 
+// The status the watchdog ends the process with: the one the way out chose.
+volatile std::sig_atomic_t watchdogStatus = 0;
+
+extern "C" void WatchdogFired(int /*signal*/) { _exit(watchdogStatus); }
+
 // Shuts the library down on the way out (which also gives back a full-screen
 // mode). When the way out is the display's own death (the X library exits the
 // process once its server has gone), the shutdown would wait on the dead
-// server for ever; a watchdog alarm ends the process if it takes that long.
-void QuitLibrary() {
-    alarm(kShutdownSeconds);
+// server for ever; the watchdog ends the process if it takes that long.
+void QuitLibrary(int status) {
+    SDLEDGEArmWatchdog(kShutdownSeconds, status);
     SDL_Quit();
-    alarm(0);
+    SDLEDGEDisarmWatchdog();
 }
+
+#if defined(__GLIBC__)
+// glibc hands the exit status to handlers registered this way.
+void QuitLibraryWithStatus(int status, void* /*unused*/) { QuitLibrary(status); }
+bool RegisterQuit() { return on_exit(QuitLibraryWithStatus, nullptr) == 0; }
+#else
+void QuitLibraryAtExit() { QuitLibrary(0); }  // the status is not known here
+bool RegisterQuit() { return std::atexit(QuitLibraryAtExit) == 0; }
+#endif
 }  // namespace
 
 void SDLEDGEQuitAtExit() {
     if (quitRegistered) return;
-    quitRegistered = std::atexit(QuitLibrary) == 0;
+    quitRegistered = RegisterQuit();
 }
+
+void SDLEDGEArmWatchdog(unsigned seconds, int status) {
+    // What the program has written so far reaches its files now: the watchdog
+    // leaves without the exit path's flushing.
+    std::fflush(nullptr);
+    watchdogStatus = status;
+    // Installed every time, so that an ignored SIGALRM inherited from the
+    // parent (or a handler set since) cannot disable it.
+    struct sigaction action {};
+    action.sa_handler = WatchdogFired;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGALRM, &action, nullptr);
+    alarm(seconds);
+}
+
+void SDLEDGEDisarmWatchdog() { alarm(0); }
 
 bool EDGEPollEvent(EDGEEvent* event) {
     if (event == nullptr) return false;

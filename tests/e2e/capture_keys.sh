@@ -92,3 +92,9 @@ for key in Q esc quit; do
   cmp "$WORK/q.txt" "$WORK/$key.txt" || fail "$key does not quit as q does"
 done
 pass "Q, Escape and the close request quit as q does"
+
+# A close request followed by a key press in the same poll still quits.
+run_capture quit-then-key --frames 1000 --keys "$SPACES,70:quit,70:g" --hashes "$WORK/quit-g.txt"
+expect_status quit-then-key 0
+cmp "$WORK/q.txt" "$WORK/quit-g.txt" || fail "a key after the close request in the same poll cancelled it"
+pass "a close request outlasts a key pressed after it in the same frame"

@@ -350,6 +350,29 @@ TEST(ImgCompose, SpacedCopySpreadsPixelsAndClipsEachOne) {
     EXPECT_EQ((Rows{"a....", ".....", "....."}), ToRows(dst4.get()));
 }
 
+TEST(ImgCompose, SpacedCopyStartsAtTheFirstColumnInsideForANegativeOffset) {
+    // Offset -1 with step 2: column 0 would land at x = -1 (skipped), column 1
+    // at x = 1. Starting one column early would write at x = -1, which is the
+    // previous row's last pixel, or before the pixel array on the first row.
+    Img src(FromRows({"ab"}));
+    Img low(Sized(4, 2));
+    IMGBlitSpaced(src.get(), low.get(), 0, 0, -1, 1, 2, 1, 2, 1);
+    EXPECT_EQ((Rows{"....", ".b.."}), ToRows(low.get()));
+    Img top(Sized(4, 2));
+    IMGBlitSpaced(src.get(), top.get(), 0, 0, -1, 0, 2, 1, 2, 1);
+    EXPECT_EQ((Rows{".b..", "...."}), ToRows(top.get()));
+    // The same below the top edge: offset -3 with step 2 skips rows 0 and 1.
+    Img column(FromRows({"a", "b", "c"}));
+    Img tall(Sized(2, 4));
+    IMGBlitSpaced(column.get(), tall.get(), 0, 0, 1, -3, 1, 3, 1, 2);
+    EXPECT_EQ((Rows{"..", ".c", "..", ".."}), ToRows(tall.get()));
+    // And a step of 3 from -4: columns land at -4, -1, 2, so only "c" shows.
+    Img wide(FromRows({"abcd"}));
+    Img three(Sized(5, 2));
+    IMGBlitSpaced(wide.get(), three.get(), 0, 0, -4, 1, 4, 1, 3, 1);
+    EXPECT_EQ((Rows{".....", "..c.."}), ToRows(three.get()));
+}
+
 TEST(ImgCompose, SpacedCopyRefusesStepsBelowOne) {
     Img src(FromRows({"ab"}));
     Img dst(Sized(4, 1));

@@ -273,8 +273,8 @@ TEST(Sample, ShiftsAtTheirEdges) {
     EXPECT_EQ(Reports([&] {
                   SAMPLEShiftRight(s.get(), 33);
                   SAMPLEShiftLeft(s.get(), 33);
-                  SAMPLEShiftRight(s.get(), -1);
-                  SAMPLEShiftLeft(s.get(), -1);
+                  SAMPLEShiftRight(s.get(), INT32_MAX);
+                  SAMPLEShiftLeft(s.get(), INT32_MAX);
               }),
               4u);
     EXPECT_EQ(Of(s.get()), start);
@@ -293,6 +293,30 @@ TEST(Sample, ShiftsAtTheirEdges) {
     Sample l31(Make({-8, 7, INT32_MIN, INT32_MAX}));
     SAMPLEShiftLeft(l31.get(), 31);
     EXPECT_EQ(Of(l31.get()), (Values{0, INT32_MIN, 0, INT32_MIN}));
+}
+
+TEST(Sample, NegativeShiftsTakeTheirLowFiveBits) {
+    // Only amounts above 32 are refused; any other amount s shifts by s & 31:
+    // -1 by 31, -31 by 1, -32 by 0, INT32_MIN by 0.
+    auto right = [](int32_t shift) {
+        Sample s(Make({-8, 7, INT32_MIN, INT32_MAX}));
+        EXPECT_EQ(Reports([&] { SAMPLEShiftRight(s.get(), shift); }), 0u) << shift;
+        return Of(s.get());
+    };
+    auto left = [](int32_t shift) {
+        Sample s(Make({-8, 7, INT32_MIN, INT32_MAX}));
+        EXPECT_EQ(Reports([&] { SAMPLEShiftLeft(s.get(), shift); }), 0u) << shift;
+        return Of(s.get());
+    };
+    const Values start{-8, 7, INT32_MIN, INT32_MAX};
+    EXPECT_EQ(right(-1), (Values{-1, 0, -1, 0}));
+    EXPECT_EQ(right(-31), (Values{-4, 3, -(1 << 30), (1 << 30) - 1}));
+    EXPECT_EQ(right(-32), start);
+    EXPECT_EQ(right(INT32_MIN), start);
+    EXPECT_EQ(right(-30), (Values{-2, 1, -(1 << 29), (1 << 29) - 1}));
+    EXPECT_EQ(left(-1), (Values{0, INT32_MIN, 0, INT32_MIN}));
+    EXPECT_EQ(left(-31), (Values{-16, 14, 0, -2}));
+    EXPECT_EQ(left(-64), start);
 }
 
 TEST(Sample, Rotations) {
@@ -455,9 +479,18 @@ TEST(Sample, TextParseSurvivesHostileInput) {
         SCOPED_TRACE(bad);
         EXPECT_EQ(Reports([&] { EXPECT_EQ(SAMPLEFromASCII(bad), nullptr); }), 1u);
     }
-    // Digit runs wrap modulo 2^32: 4294967298 declares 2 values, and
-    // 99999999999 reads as 99999999999 - 23 * 2^32 = 1215752191.
-    Sample wrapped(SAMPLEFromASCII("SAMPLE { 4294967298 7 99999999999 }"));
+    // A count past INT32_MAX is refused however far past: it must not wrap
+    // round to a small count (2^32 + 1 to 1, 2^32 to 0, 2^32 + 2 to 2).
+    for (const char* huge : {"SAMPLE { 4294967297\n7\n}", "SAMPLE { 4294967296 }",
+                             "SAMPLE { 4294967298 7 99999999999 }", "SAMPLE { 2147483649 1 }",
+                             "SAMPLE { 21474836470 1 }", "SAMPLE { 0000000000004294967297 7 }",
+                             "SAMPLE { 99999999999999999999999999999999 1 2 }"}) {
+        SCOPED_TRACE(huge);
+        EXPECT_EQ(Reports([&] { EXPECT_EQ(SAMPLEFromASCII(huge), nullptr); }), 1u);
+    }
+    // Leading zeros do not count towards the limit; values still wrap modulo
+    // 2^32: 99999999999 reads as 99999999999 - 23 * 2^32 = 1215752191.
+    Sample wrapped(SAMPLEFromASCII("SAMPLE { 00000000000000000002 7 99999999999 }"));
     ASSERT_NE(wrapped.get(), nullptr);
     EXPECT_EQ(Of(wrapped.get()), (Values{7, 1215752191}));
 
@@ -524,6 +557,25 @@ TEST(Sample, PcmInputPerFormat) {
                   EXPECT_EQ(ReadBytes(bytes, 8, 'l', 'x'), nullptr);
               }),
               3u);
+}
+
+TEST(Sample, PcmInputRefusesAStreamInError) {
+    // A folder opens for reading but every read of it fails: the stream ends
+    // in error, not at the end of its data.
+    FILE* folder = std::fopen(".", "rb");
+    ASSERT_NE(folder, nullptr);
+    EXPECT_EQ(Reports([&] { EXPECT_EQ(SAMPLERead(folder, 16, 'l', 's'), nullptr); }), 1u);
+    std::fclose(folder);
+
+    // A stream whose descriptor went away under it: data in the file, but
+    // the first read fails.
+    FILE* lost = std::tmpfile();
+    ASSERT_NE(lost, nullptr);
+    std::fputs("abcd", lost);
+    std::rewind(lost);
+    close(fileno(lost));
+    EXPECT_EQ(Reports([&] { EXPECT_EQ(SAMPLERead(lost, 8, 'l', 'u'), nullptr); }), 1u);
+    std::fclose(lost);
 }
 
 TEST(Sample, PcmRoundTrips) {

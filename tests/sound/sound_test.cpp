@@ -116,6 +116,34 @@ TEST(Sound, SineReadsTheTableAtTheFrequency) {
     EXPECT_EQ(*std::min_element(folded->values, folded->values + 44100), 0);
 }
 
+TEST(Sound, SinePhaseWrapsWhereThePeriodDoesNotDivideTheTable) {
+    // Value i reads entry (i * f) mod 44100: the phase keeps its remainder at
+    // every wrap. 1000 and 997 do not divide 44100, so their periods start at
+    // a different entry each time; two table periods cover many wraps.
+    const SAMPLE* table = SOUNDToneTable();
+    ASSERT_NE(table, nullptr);
+    for (const int32_t f : {1000, 997, 30001}) {
+        SCOPED_TRACE(f);
+        Sample s(Filled(88200, 5));
+        SOUNDSine(s.get(), f);
+        int32_t wrong = 0;
+        for (int64_t i = 0; i < 88200; ++i) {
+            const int64_t entry = (i * f) % 44100;
+            if (s->values[i] != table->values[entry] && wrong++ < 3) {
+                ADD_FAILURE() << "value " << i << " is not entry " << entry;
+            }
+        }
+        EXPECT_EQ(wrong, 0);
+    }
+    // By hand for 1000: value 45 reads entry 45000 - 44100 = 900, value 89
+    // entry 89000 - 88200 = 800, value 44100 entry 0 again.
+    Sample k(Filled(44101, 5));
+    SOUNDSine(k.get(), 1000);
+    EXPECT_EQ(k->values[45], table->values[900]);
+    EXPECT_EQ(k->values[89], table->values[800]);
+    EXPECT_EQ(k->values[44100], 0);
+}
+
 TEST(Sound, SquareWritesWholePeriods) {
     Sample s(Filled(25, 7));
     SOUNDSquare(s.get(), 4410);  // exactly 10 values per period

@@ -453,6 +453,14 @@ TEST(Obj2dText, ColourLinesAndPendingColour) {
     EXPECT_EQ(nullptr, Entry(cube.get(), 0)->name);
     EXPECT_EQ(0x0000FF00u, PointOf(Entry(cube.get(), 0), 0)->colour);
     EXPECT_EQ(nullptr, Entry(cube.get(), 1)->name);
+    // Taking the colour clears the flag: a later x or h word names nothing
+    // and recolours nothing.
+    Objs kept(OBJ2DListFromASCII("c $11 x22 { s 1 2 3 4 }\n"));
+    EXPECT_EQ(0x11u, PointOf(Entry(kept.get(), 0), 0)->colour);
+    EXPECT_EQ(0x11u, PointOf(Entry(kept.get(), 0), 1)->colour);
+    Objs keptH(OBJ2DListFromASCII("color $AB\n{ h33 s 1 2 3 4 }\n{ x44 s 5 6 7 8 }\n"));
+    EXPECT_EQ(0xABu, PointOf(Entry(keptH.get(), 0), 1)->colour);
+    EXPECT_EQ(0xABu, PointOf(Entry(keptH.get(), 1), 0)->colour);
     // A punctuation character right after "$" is read (as 0) and swallowed:
     // the object never opens, and its "}" gives a null entry.
     Objs swallowed(OBJ2DListFromASCII("c ${ s 1 2 3 4 }\n"));

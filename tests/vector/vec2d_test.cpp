@@ -109,6 +109,34 @@ TEST(Vec2d, RotationFollowsTheTable) {
     EXPECT_EQ(-20, half->y);
 }
 
+TEST(Vec2d, RotationMixesBothCoordinates) {
+    // Both coordinates non-zero, angles whose sine and cosine are both
+    // non-zero, so every cross term counts: x' = (x c - y s) >> 15 and
+    // y' = (x s + y c) >> 15 with s = table[a & 1023], c = table[(a + 256) & 1023].
+    // Expected values worked out apart from the code from the table's rule.
+    struct Case {
+        int32_t x, y, angle;
+        int32_t s, c;  // the two table entries, for the record
+        int32_t wantX, wantY;
+    };
+    const Case cases[] = {
+        {100, 50, 128, 23170, 23027, 34, 105},  // cosine of 45 degrees is entry 127
+        {-37, 81, 100, 18868, 26674, -77, 44},
+        {1000, -700, -300, -31580, -8545, -936, -782},
+        {-5, -9, 700, -29956, -13094, -7, 8},
+        {20000, -30000, 333, 29085, -14912, 17526, 31404},
+    };
+    for (const Case& k : cases) {
+        EXPECT_EQ(k.s, SINE_TABLE[k.angle & SINE_MASK]);
+        EXPECT_EQ(k.c, SINE_TABLE[(k.angle + 256) & SINE_MASK]);
+        Vec v(At(k.x, k.y, 0x00ABCDEFu));
+        VEC2DRotate(v.get(), k.angle);
+        EXPECT_EQ(k.wantX, v->x) << k.x << ", " << k.y << " by " << k.angle;
+        EXPECT_EQ(k.wantY, v->y) << k.x << ", " << k.y << " by " << k.angle;
+        EXPECT_EQ(0x00ABCDEFu, v->colour);
+    }
+}
+
 TEST(Vec2d, ArithmeticChangesTheDocumentedArgument) {
     Vec a(At(1, 2));
     Vec b(At(10, 20));

@@ -85,6 +85,30 @@ TEST(SdlKeyboard, QuitRequestReadsAsEscapeAndOtherEventsAreDropped) {
     EXPECT_EQ(SDL_PollEvent(&left), 0) << "the poll drains the whole queue";
 }
 
+TEST(SdlKeyboard, QuitRequestSurvivesTheKeyEventsAfterItInThePoll) {
+    SDLKBD* kbd = Keyboard();
+    ASSERT_NE(kbd, nullptr);
+    // Alt+F4: the close request arrives before the releases of both keys.
+    Press(SDLK_LALT);
+    Press(SDLK_F4);
+    Push(SDL_QUIT);
+    Release(SDLK_F4);
+    Release(SDLK_LALT);
+    EXPECT_EQ(Poll(kbd), SDLKBD_KEY_QUIT);
+
+    // A SIGTERM while someone types: presses after the request.
+    kbd->keys[0] = 0;
+    Push(SDL_QUIT);
+    Press('g');
+    Press('b');
+    EXPECT_EQ(Poll(kbd), SDLKBD_KEY_QUIT);
+
+    // The request belongs to one poll only: the next poll reads keys again.
+    kbd->keys[0] = 0;
+    Press('m');
+    EXPECT_EQ(Poll(kbd), 'm');
+}
+
 TEST(SdlKeyboard, NeedsADisplayAndIsASingleton) {
     SDLKBD* kbd = Keyboard();
     ASSERT_NE(kbd, nullptr);
