@@ -1,4 +1,5 @@
 // capture_args.cpp: demo_capture's command line.
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,9 +27,11 @@ namespace {
 // Why the last line was refused, one line without a line feed.
 constinit char problem[160] = "";
 
-template <typename... Args>
-void Problem(const char* format, Args... args) {
-    std::snprintf(problem, sizeof problem, format, args...);
+__attribute__((format(printf, 1, 2))) void Problem(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(problem, sizeof problem, format, args);
+    va_end(args);
 }
 
 // An option's value for the messages: at most 40 characters, unprintable ones

@@ -42,8 +42,10 @@ unset MOXA7730_SCALE SDL12COMPAT_WINDOW_SCALING SDL12COMPAT_SCALE_METHOD
 start_xvfb() {
   rm -f -- "$WORK/display"
   # Xvfb picks a free display number itself and writes it to fd 3 once ready,
-  # so parallel runs do not collide.
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+  # so parallel runs do not collide. -noreset: by default the server resets
+  # when its last client leaves, and a program starting meanwhile cannot
+  # connect (one program after another is what these scripts do).
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$WORK/display" ] && break
