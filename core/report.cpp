@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 // Relaxed atomic: reports come from the main thread, but the counter must stay
@@ -25,4 +26,16 @@ void* REPORTZeroAlloc(size_t count, size_t size) {
     // byte so that "allocated but empty" is always a valid, non-null block.
     if (count == 0 || size == 0) return std::calloc(1, 1);
     return std::calloc(count, size);
+}
+
+void* REPORTZeroAllocAligned(size_t count, size_t size) {
+    constexpr size_t kLine = 64;
+    if (size != 0 && count > SIZE_MAX / size) return nullptr;
+    size_t bytes = count * size;
+    if (bytes > SIZE_MAX - kLine) return nullptr;
+    bytes = bytes == 0 ? kLine : (bytes + kLine - 1) / kLine * kLine;
+    void* p = nullptr;
+    if (posix_memalign(&p, kLine, bytes) != 0) return nullptr;
+    std::memset(p, 0, bytes);
+    return p;
 }

@@ -19,3 +19,10 @@ void REPORTError(const char* line, bool print);  // counts; prints line when pri
 // calloc with the product checked: null (never a short block) when
 // count * size overflows or memory runs out. Free with std::free.
 [[nodiscard]] void* REPORTZeroAlloc(size_t count, size_t size);
+
+// REPORTZeroAlloc on a 64-byte boundary, for the large arrays that are copied
+// whole every frame (pixels, samples). With both ends of a copy on cache-line
+// boundaries, no allocation order can put a destination a few bytes past a
+// 4 KiB alias of its source, where the C library's copy slows down many times
+// on some processors. At least one byte is allocated. Free with std::free.
+[[nodiscard]] void* REPORTZeroAllocAligned(size_t count, size_t size);

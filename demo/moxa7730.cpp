@@ -8,6 +8,7 @@
 #include "core/report.h"
 #include "core/rng.h"
 #include "image/img.h"
+#include "image/imgfx.h"
 #include "platform/fps.h"
 #include "platform/sdldpy.h"
 #include "platform/sdlkbd.h"
@@ -98,8 +99,16 @@ void DrawTitle() {
 // Compose and present: glow and blur passes (copies while off), then the fade
 // or clear that leaves the next frame's background.
 void ComposeAndPresent() {
-    IMGCopy(imgWork, imgGlow);
-    IMGCopy(imgGlow, imgOut);
+    if ((glowOn & 1) != 0) {
+        IMGFXGlow5(imgWork, imgGlow, 3);
+    } else {
+        IMGCopy(imgWork, imgGlow);
+    }
+    if ((blurOn & 1) != 0) {
+        IMGFXBlur5(imgGlow, imgOut);
+    } else {
+        IMGCopy(imgGlow, imgOut);
+    }
     SDLDPYPresent(dpy, ((glowOn | blurOn) & 1) != 0 ? imgOut : imgWork);
     if ((fadeOn & 1) != 0) {
         IMGSubtract(imgWork, fadeColour);

@@ -27,7 +27,7 @@ size_t PixelCount(const IMG* img) {
 void MakeEmpty(IMG* img) {
     img->width = 0;
     img->height = 0;
-    img->pixels = static_cast<uint32_t*>(REPORTZeroAlloc(0, sizeof(uint32_t)));
+    img->pixels = static_cast<uint32_t*>(REPORTZeroAllocAligned(0, sizeof(uint32_t)));
 }
 }  // namespace
 
@@ -38,7 +38,7 @@ IMG* IMGNew() {
         return nullptr;
     }
     img->pixels = static_cast<uint32_t*>(
-        REPORTZeroAlloc(static_cast<size_t>(kNewSide) * kNewSide, sizeof(uint32_t)));
+        REPORTZeroAllocAligned(static_cast<size_t>(kNewSide) * kNewSide, sizeof(uint32_t)));
     if (img->pixels == nullptr) {
         std::free(img);
         IMGError();
@@ -105,8 +105,8 @@ void IMGSetSize(IMG* img, int32_t width, int32_t height) {
         IMGError();
         return;
     }
-    img->pixels =
-        static_cast<uint32_t*>(REPORTZeroAlloc(static_cast<size_t>(count), sizeof(uint32_t)));
+    img->pixels = static_cast<uint32_t*>(
+        REPORTZeroAllocAligned(static_cast<size_t>(count), sizeof(uint32_t)));
     if (img->pixels == nullptr) {
         MakeEmpty(img);
         IMGError();

@@ -16,6 +16,9 @@
 // allocation: in each case it reports and leaves the image EMPTY, 0 x 0 with a
 // zero-length array, never a size that disagrees with its array.
 //
+// Pixel arrays start on a 64-byte boundary, so whole-image copies run at the
+// same speed whatever the order in which images were allocated.
+//
 // Compositing: operations on two images take the source first and the
 // destination second. Rectangles are clipped silently to both images; the
 // arithmetic is done in 64 bits, so any int32_t corner and size is safe.
@@ -41,6 +44,8 @@ extern const char* const IMG_IDENTITY[5];
 // [SECTION] Protocol and pixel access
 [[nodiscard]] IMG* IMGNew();                  // 16 x 16, black
 void               IMGFree(IMG** ref);        // frees, sets *ref = nullptr
+[[nodiscard]] char* IMGToASCII(const IMG* img);     // text form, see below
+[[nodiscard]] IMG*  IMGFromASCII(const char* text);  // text form, see below
 [[nodiscard]] bool IMGEqual(const IMG* a, const IMG* b);
 [[nodiscard]] IMG* IMGClone(const IMG* img);  // deep copy, caller owns
 void               IMGSetSize(IMG* img, int32_t width, int32_t height);  // black afterwards
@@ -120,3 +125,60 @@ void IMGCopyRow(const IMG* src, IMG* dst, int32_t srcRow,
 
 // [SECTION] Lines (image/img_line.cpp)
 void IMGDrawLine(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour);
+
+// [SECTION] Shapes (image/img_shapes.cpp)
+// Rectangles are drawn only when they lie wholly inside the image with a
+// positive size; anything else reports and draws nothing (no clipping).
+void IMGFillRect(IMG* img, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);
+void IMGDrawRect(IMG* img, int32_t x, int32_t y, int32_t w, int32_t h, uint32_t colour);  // outline
+// 1024 points (r * cos, r * sin of the sine table, >> 15), the right half one
+// column left of the left half's mirror. The centre must lie inside the image
+// and r > 0; points outside the image are dropped.
+void IMGDrawCircle(IMG* img, int32_t cx, int32_t cy, int32_t r, uint32_t colour);
+
+// [SECTION] Points and run tables (arrays the caller frees with std::free)
+// The points of IMGDrawLine's walk: entry 0 holds 2 * (n + 1), then n + 1
+// x, y pairs from (x0, y0) to (x1, y1), n = max(|x1 - x0|, |y1 - y0|). Null
+// (reported) when the count does not fit in int32_t or memory runs out.
+[[nodiscard]] int32_t* IMGLinePoints(int32_t x0, int32_t y0, int32_t x1, int32_t y1);
+// Runs that spread hi = max(|a|, |b|) over lo = min(|a|, |b|): lo + 1 entries,
+// the first lo adding up to hi and the last 1 (lo = 0: one entry, hi + 1).
+// (4, 2) and (2, 4) give 2, 2, 1. Lengths of magnitude INT32_MAX or more are
+// refused (null, reported).
+[[nodiscard]] int32_t* IMGRunTable(int32_t a, int32_t b);
+// The same spread filled from both ends: lo entries, symmetric.
+[[nodiscard]] int32_t* IMGRunTableSym(int32_t a, int32_t b);
+
+// [SECTION] Resampling
+// Nearest-neighbour resize of the whole source to the destination's size,
+// by the run tables of both axes. An empty source or destination is left alone.
+void IMGScale(const IMG* src, IMG* dst);
+// A rotated copy in a new image of (size * 92667) >> 16 per side (just under
+// sqrt 2), which the caller owns. Angle in 1024ths of a turn; angle 0 turns
+// the picture by half a turn. Null (reported) when the new size cannot be made.
+[[nodiscard]] IMG* IMGRotoZoom(const IMG* src, int32_t angle);
+
+// [SECTION] Text and file forms (image/img_forms.cpp)
+// Text form: "IMG{\nP3\n<width> <height>\n255\n", then per pixel red, green
+// and blue as "%3d " (channels masked to 8 bits), six pixels a line, the last
+// blank of a line (and of the last pixel) a line feed, then "}\n". An empty
+// image gives "IMG{}", which does not parse back. The text is freed with
+// std::free. IMGFromASCII finds "IMG", "{" and "P3\n" in that order, then
+// reads width, height, the unused maximum and the pixels; pixel values are
+// taken as they stand ((r << 16) | (g << 8) | b). A text too short for the
+// size it declares gives null, checked before anything is allocated.
+//
+// Files: IMGSave writes binary PPM, "P6\n<width> <height>\n255\n" and three
+// bytes a pixel; false (reported, no file left behind) for an empty image or
+// when any write fails. IMGLoad reads P1 to P6 from a file, IMGFromPNM from
+// `length` bytes in memory; neither scales by the maximum. Both give null
+// (reported) on an unknown format, a zero size, a size the remaining data
+// cannot hold, and data that ends early. Round trips are exact for pixels
+// whose top byte is 0. The in-memory reader leaves the character that ends a
+// header number unread, reads P1 pixels as single digits, and widens a P4
+// image to a multiple of 8 columns.
+bool IMGSave(const IMG* img, const char* fileName);
+[[nodiscard]] IMG* IMGLoad(const char* fileName);
+[[nodiscard]] IMG* IMGFromPNM(const uint8_t* bytes, size_t length);
+// Index just past the first occurrence of marker in text; 0 when there is none.
+[[nodiscard]] size_t IMGFindMarker(const char* text, const char* marker);

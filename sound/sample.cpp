@@ -31,8 +31,10 @@ inline int32_t WrapMul(int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
 }
 
+// On a cache line: the music's mix buffer is copied whole on every step.
 int32_t* NewValues(int32_t count) {
-    return static_cast<int32_t*>(REPORTZeroAlloc(static_cast<size_t>(count), sizeof(int32_t)));
+    return static_cast<int32_t*>(
+        REPORTZeroAllocAligned(static_cast<size_t>(count), sizeof(int32_t)));
 }
 
 // A fresh sample record with a zeroed array of `capacity` values (at least 1).

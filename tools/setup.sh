@@ -7,8 +7,10 @@ packages=(
   build-essential g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   libsdl1.2-compat-dev libpng-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libsdl-gfx1.2-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   ffmpeg matchbox-window-manager desktop-file-utils time
+  emscripten chromium python3-websocket
 )
 
 missing=()

@@ -14,8 +14,6 @@
 //   - the object library, every entry at scale 1, enlarged x3, by index.
 // Labels are hexadecimal codes (decimal indices for the library) written with
 // the 8 x 8 font itself.
-#include <png.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <string>
@@ -23,6 +21,7 @@
 
 #include "core/list.h"
 #include "image/img.h"
+#include "tools/png_write.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
 #include "vector/texts.h"
@@ -186,21 +185,7 @@ LFONT* FontOf(const char* text, int32_t cell) {
 }
 
 bool SavePng(const Sheet& sheet, const char* path) {
-    const int32_t h = sheet.Height();
-    std::vector<uint8_t> rgb(static_cast<size_t>(sheet.width) * h * 3);
-    for (size_t i = 0; i < sheet.pixels.size(); ++i) {
-        rgb[3 * i] = static_cast<uint8_t>(sheet.pixels[i] >> 16);
-        rgb[3 * i + 1] = static_cast<uint8_t>(sheet.pixels[i] >> 8);
-        rgb[3 * i + 2] = static_cast<uint8_t>(sheet.pixels[i]);
-    }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(sheet.width);
-    image.height = static_cast<png_uint_32>(h);
-    image.format = PNG_FORMAT_RGB;
-    const int ok = png_image_write_to_file(&image, path, 0, rgb.data(), 0, nullptr);
-    png_image_free(&image);
-    return ok != 0;
+    return WritePng(sheet.pixels.data(), sheet.width, sheet.Height(), path);
 }
 
 }  // namespace

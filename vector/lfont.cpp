@@ -5,14 +5,16 @@
 
 #include "core/report.h"
 #include "core/rng.h"
+#include "image/img.h"
 #include "vector/obj2d.h"
 
-const char* const LFONT_IDENTITY[5] = {"LFONT   ", "20120707", "Vaskoril", "C       ",
-                                       "CODE    "};
+const char* const LFONT_IDENTITY[5] = {"LFONT   ", "20120707", "Vaskoril", "C       ", "CODE    "};
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch
-void LFONTError() { REPORTError("LFONT Error.\n", kReport); }
+void LFONTError() {
+    REPORTError("LFONT Error.\n", kReport);
+}
 
 // A font whose pen can be used: present, with its three pen vectors.
 bool PenReady(const LFONT* font) {
@@ -32,6 +34,134 @@ uint32_t LightColour() {
     return (static_cast<uint32_t>(RNGDraw()) & 0x7F7F7Fu) | 0x808080u;
 }
 
+// [SECTION] Glyph cache
+//
+// The segments of glyph codes 0 .. kCacheCodes - 1, packed: each code's
+// segments lie at entries[code].first .., last segment first (OBJ2DDraw's
+// order), with the start point's colour. An entry is usable when the glyph,
+// its segment list and that list's count are still the ones it was made from;
+// anything else rebuilds the cache once, and what still does not fit (no
+// room, a segment without endpoints, codes beyond the cache) is drawn from
+// the list by OBJ2DDraw, which also makes its reports.
+constexpr int32_t kCacheCodes = 256;
+constexpr int32_t kCacheSegments = 1024;
+
+struct CachedSegment {
+    int32_t x1, y1, x2, y2;  // model coordinates
+};
+
+struct CacheEntry {
+    const OBJ2D* glyph;    // null: not cached
+    const LIST* segments;  // the glyph's segment list when cached
+    int32_t segmentCount;
+    int32_t first;
+};
+
+}  // namespace
+
+struct LFONTCACHE {
+    const LIST* glyphs;  // the list the cache was made from; null: stale
+    int32_t glyphCount;  // its count then
+    int32_t used;        // segments filled
+    CacheEntry entries[kCacheCodes];
+    CachedSegment segments[kCacheSegments];
+    uint32_t colours[kCacheSegments];  // apart, so that recolouring is one plain fill
+};
+
+namespace {
+
+// Packs one glyph; false (entry left unusable) when it does not fit or has a
+// segment without both endpoints.
+bool PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
+    const LIST* list = glyph->segments;
+    if (list == nullptr || glyph->points == nullptr || list->count > kCacheSegments - cache->used) {
+        return false;
+    }
+    const int32_t first = cache->used;
+    for (int32_t i = list->count - 1; i >= 0; --i) {
+        const SEG2D* s = static_cast<const SEG2D*>(list->slots[i]);
+        if (s == nullptr || s->start == nullptr || s->end == nullptr) return false;
+        const int32_t k = first + (list->count - 1 - i);
+        cache->segments[k] = {s->start->x, s->start->y, s->end->x, s->end->y};
+        cache->colours[k] = s->start->colour;
+    }
+    cache->used += list->count;
+    cache->entries[code] = {glyph, list, list->count, first};
+    return true;
+}
+
+void Rebuild(const LFONT* font) {
+    LFONTCACHE* cache = font->cache;
+    cache->glyphs = font->glyphs;
+    cache->glyphCount = font->glyphs->count;
+    cache->used = 0;
+    for (int32_t code = 0; code < kCacheCodes; ++code) {
+        cache->entries[code] = {};
+        const OBJ2D* glyph = code < font->glyphs->count
+                                 ? static_cast<const OBJ2D*>(font->glyphs->slots[code])
+                                 : nullptr;
+        if (glyph != nullptr) PackGlyph(cache, code, glyph);
+    }
+}
+
+bool Current(const LFONTCACHE* cache, const LFONT* font) {
+    return cache->glyphs == font->glyphs && cache->glyphCount == font->glyphs->count;
+}
+
+bool EntryMatches(const CacheEntry& e, const OBJ2D* glyph) {
+    return e.glyph == glyph && e.segments == glyph->segments &&
+           e.segmentCount == glyph->segments->count;
+}
+
+// The cache entry for code's glyph, rebuilt once if it is stale; null when
+// the glyph must be drawn from its list.
+const CacheEntry* EntryFor(const LFONT* font, int32_t code, const OBJ2D* glyph) {
+    LFONTCACHE* cache = font->cache;
+    if (cache == nullptr || code >= kCacheCodes || glyph->segments == nullptr) return nullptr;
+    if (!Current(cache, font) || !EntryMatches(cache->entries[code], glyph)) {
+        Rebuild(font);
+        if (!EntryMatches(cache->entries[code], glyph)) return nullptr;
+    }
+    return &cache->entries[code];
+}
+
+// Draws a cached glyph at the font's pen with its scale (no rotation): each
+// model point p lands at p * scale + position, wrapping as OBJ2DDraw's pose
+// does, so the pixels are OBJ2DDraw's.
+void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& scale,
+                  const VEC2D& pen, IMG* image) {
+    const uint32_t kx = static_cast<uint32_t>(scale.x);
+    const uint32_t ky = static_cast<uint32_t>(scale.y);
+    const uint32_t px = static_cast<uint32_t>(pen.x);
+    const uint32_t py = static_cast<uint32_t>(pen.y);
+    const CachedSegment* s = cache->segments + e.first;
+    const uint32_t* colours = cache->colours + e.first;
+    for (int32_t i = 0; i < e.segmentCount; ++i) {
+        IMGDrawLine(image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y1) * ky + py),
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].x2) * kx + px),
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), colours[i]);
+    }
+}
+
+// The cached colours of code's glyph, after its points took colour.
+void RecolourCached(const LFONT* font, int32_t code, const OBJ2D* glyph, uint32_t colour) {
+    LFONTCACHE* cache = font->cache;
+    if (cache == nullptr || code >= kCacheCodes || !Current(cache, font) ||
+        glyph->segments == nullptr || !EntryMatches(cache->entries[code], glyph)) {
+        return;  // not cached as it stands: the next draw rebuilds or uses the list
+    }
+    const CacheEntry& e = cache->entries[code];
+    for (int32_t i = 0; i < e.segmentCount; ++i) cache->colours[e.first + i] = colour;
+}
+
+// OBJ2DSetColor's effect on one glyph (its colour field and every point),
+// and the same colour in the cache.
+void SetGlyphColour(const LFONT* font, int32_t code, OBJ2D* glyph, uint32_t colour) {
+    OBJ2DSetColor(glyph, colour);
+    RecolourCached(font, code, glyph, colour);
+}
+
 int32_t WrapMulAdd(int32_t base, int32_t a, int32_t b) {
     return static_cast<int32_t>(static_cast<uint32_t>(base) +
                                 static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
@@ -41,15 +171,34 @@ void Advance(LFONT* font) {
     font->position->x = WrapMulAdd(font->position->x, font->cellSize->x, font->scale->x);
 }
 
-// Draws the current code's glyph and advances; the font is checked.
-void DrawGlyph(LFONT* font) {
-    OBJ2D* glyph = GlyphOf(font, font->code);
-    if (glyph != nullptr && glyph->scale != nullptr && glyph->position != nullptr) {
-        *glyph->scale = *font->scale;
-        glyph->angle = font->angle;
-        *glyph->position = *font->position;
+// The pose one draw gives its glyph: the font's scale and angle, the pen.
+struct Pose {
+    VEC2D scale;
+    int32_t angle;
+    VEC2D pen;
+};
+
+// Poses code's glyph (the glyph object receives the pose: it is shared pen
+// state) and draws it, from the cache when it can; nothing for a code
+// without a glyph. The font is checked.
+void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
+    OBJ2D* glyph = GlyphOf(font, code);
+    if (glyph == nullptr || glyph->scale == nullptr || glyph->position == nullptr) return;
+    *glyph->scale = pose.scale;
+    glyph->angle = pose.angle;
+    *glyph->position = pose.pen;
+    const CacheEntry* e =
+        pose.angle == 0 && font->image != nullptr ? EntryFor(font, code, glyph) : nullptr;
+    if (e != nullptr) {
+        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image);
+    } else {
         OBJ2DDraw(glyph, font->image);  // a missing image: the object's report, nothing drawn
     }
+}
+
+// Draws the current code's glyph and advances; the font is checked.
+void DrawGlyph(LFONT* font) {
+    PoseAndDraw(font, font->code, Pose{*font->scale, font->angle, *font->position});
     Advance(font);
 }
 
@@ -58,7 +207,9 @@ void DrawNibble(LFONT* font, uint32_t n) {
     DrawGlyph(font);
 }
 
-bool Ready(const LFONT* font) { return PenReady(font) && font->glyphs != nullptr; }
+bool Ready(const LFONT* font) {
+    return PenReady(font) && font->glyphs != nullptr;
+}
 }  // namespace
 
 LFONT* LFONTNew() {
@@ -70,7 +221,9 @@ LFONT* LFONTNew() {
     font->position = VEC2DNew();
     font->cellSize = VEC2DNew();
     font->scale = VEC2DNew();
-    if (font->position == nullptr || font->cellSize == nullptr || font->scale == nullptr) {
+    font->cache = static_cast<LFONTCACHE*>(REPORTZeroAlloc(1, sizeof(LFONTCACHE)));
+    if (font->position == nullptr || font->cellSize == nullptr || font->scale == nullptr ||
+        font->cache == nullptr) {
         LFONTFree(&font);
         LFONTError();
         return nullptr;
@@ -91,7 +244,9 @@ void LFONTFree(LFONT** ref) {
     if (font->position != nullptr) VEC2DFree(&font->position);
     if (font->cellSize != nullptr) VEC2DFree(&font->cellSize);
     if (font->scale != nullptr) VEC2DFree(&font->scale);
-    if (font->glyphs != nullptr) OBJ2DListFree(&font->glyphs);  // glyphs first to last, then the list
+    if (font->glyphs != nullptr)
+        OBJ2DListFree(&font->glyphs);  // glyphs first to last, then the list
+    std::free(font->cache);
     std::free(font);
     *ref = nullptr;
 }
@@ -130,7 +285,7 @@ void LFONTDrawCharRandomColor(LFONT* font) {
     }
     const uint32_t colour = LightColour();
     OBJ2D* glyph = GlyphOf(font, font->code);
-    if (glyph != nullptr) OBJ2DSetColor(glyph, colour);
+    if (glyph != nullptr) SetGlyphColour(font, font->code, glyph, colour);
     DrawGlyph(font);
 }
 
@@ -172,8 +327,7 @@ void LFONTDrawString(LFONT* font, const char* text) {
     const int32_t x0 = font->position->x;
     for (; *text != '\0'; ++text) {
         if (*text == '\n') {
-            font->position->y =
-                WrapMulAdd(font->position->y, font->cellSize->y, font->scale->y);
+            font->position->y = WrapMulAdd(font->position->y, font->cellSize->y, font->scale->y);
             font->position->x = x0;
         } else {
             font->code = static_cast<unsigned char>(*text);
@@ -187,9 +341,27 @@ void LFONTSetColor(LFONT* font, uint32_t colour) {
         LFONTError();
         return;
     }
+    // OBJ2DSetColor for every glyph, last to first, written out here: the
+    // scroller wall recolours the whole font 32 times a frame.
+    void* const* slots = font->glyphs->slots;
     for (int32_t i = font->glyphs->count - 1; i >= 0; --i) {
-        OBJ2D* glyph = GlyphOf(font, i);
-        if (glyph != nullptr) OBJ2DSetColor(glyph, colour);
+        OBJ2D* glyph = static_cast<OBJ2D*>(slots[i]);
+        if (glyph == nullptr) continue;
+        if (glyph->points == nullptr) {
+            OBJ2DSetColor(glyph, colour);  // its report
+            continue;
+        }
+        glyph->colour = colour;
+        void* const* points = glyph->points->slots;
+        for (int32_t k = 0, n = glyph->points->count; k < n; ++k) {
+            VEC2D* p = static_cast<VEC2D*>(points[k]);
+            if (p != nullptr) p->colour = colour;
+        }
+    }
+    // Every cached glyph has its points in the list, so all take the colour.
+    LFONTCACHE* cache = font->cache;
+    if (cache != nullptr && Current(cache, font)) {
+        for (int32_t i = 0; i < cache->used; ++i) cache->colours[i] = colour;
     }
 }
 
@@ -201,6 +373,35 @@ void LFONTRandomColors(LFONT* font) {
     for (int32_t i = font->glyphs->count - 1; i >= 0; --i) {
         const uint32_t colour = LightColour();
         OBJ2D* glyph = GlyphOf(font, i);
-        if (glyph != nullptr) OBJ2DSetColor(glyph, colour);
+        if (glyph != nullptr) SetGlyphColour(font, i, glyph, colour);
     }
+}
+
+void LFONTGlyphsChanged(LFONT* font) {
+    if (font == nullptr) {
+        LFONTError();
+        return;
+    }
+    if (font->cache != nullptr) font->cache->glyphs = nullptr;
+}
+
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+    if (!Ready(font) || text == nullptr || length < 1) {
+        LFONTError();
+        return;
+    }
+    int32_t at = start % length;
+    if (at < 0) at += length;
+    // The pose is the same for every character of the run but for the pen's
+    // x, so it is read once.
+    Pose pose{*font->scale, font->angle, *font->position};
+    const uint32_t advance =
+        static_cast<uint32_t>(font->cellSize->x) * static_cast<uint32_t>(pose.scale.x);
+    for (int64_t i = 0; i < count; ++i) {
+        font->code = static_cast<int8_t>(text[at]);
+        at = at + 1 == length ? 0 : at + 1;
+        PoseAndDraw(font, font->code, pose);
+        pose.pen.x = static_cast<int32_t>(static_cast<uint32_t>(pose.pen.x) + advance);
+    }
+    font->position->x = pose.pen.x;
 }

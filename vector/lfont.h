@@ -12,6 +12,17 @@
 // nothing and still advance the pen, like the blank entries of the fonts.
 // Text bytes are taken as unsigned: codes 0 .. 255.
 //
+// Glyph cache: each font keeps a packed copy of its glyphs' segments (model
+// coordinates in drawing order, with their colours), made from the glyph list
+// and used to draw glyphs posed without rotation, with exactly the pixels of
+// OBJ2DDraw. The list stays the source of truth: the cache is rebuilt when
+// the font sees that the list, an entry or an entry's segment list or count
+// changed, and the colour operations below write every glyph and the cache
+// alike. Code that edits glyph objects in place (coordinates or colours other
+// than through this module) calls LFONTGlyphsChanged before the next draw.
+// The cache is allocated once by LFONTNew (a fixed capacity; glyphs beyond it
+// are drawn from the list), so drawing never allocates.
+//
 // Ownership: LFONTNew returns a font the caller owns. The glyph list handed to
 // a font, and every glyph object in it, belong to the font from then on:
 // LFONTFree frees the glyphs (first to last), the list and the pen vectors.
@@ -29,6 +40,7 @@
 #include "vector/vec2d.h"
 
 struct IMG;
+struct LFONTCACHE;  // private to lfont.cpp
 
 struct LFONT {
     VEC2D*  position;  // owned; the pen: top-left corner of the next cell; new: (0, 0)
@@ -38,6 +50,7 @@ struct LFONT {
     int32_t angle;     // rotation of each glyph about its cell corner; new: 0
     LIST*   glyphs;    // owned list of owned OBJ2D glyphs; set by the owner
     IMG*    image;     // where glyphs land; set by the owner; not owned
+    LFONTCACHE* cache;  // owned; the packed glyph segments (see above)
 };
 static_assert(std::is_trivially_copyable_v<LFONT> && std::is_standard_layout_v<LFONT>);
 
@@ -68,8 +81,21 @@ void LFONTDrawLine(LFONT* font, const char* text);  // bytes up to the first lin
 // stays where the last character left it.
 void LFONTDrawString(LFONT* font, const char* text);
 
+// Draws count characters of a cyclic text: text holds length bytes (no
+// terminator needed), read as signed 8-bit codes from index start (reduced
+// modulo length) on, the first following the last. Each character is drawn
+// exactly as LFONTDrawChar would with that code, and the pen advances; code
+// is left at the last one drawn. The scrollers draw their rows with it.
+// Needs the font, its glyph list, the text and a length of at least 1.
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count);
+
 // [SECTION] Colours (each glyph keeps its colour until the next change)
 void LFONTSetColor(LFONT* font, uint32_t colour);  // every glyph, last to first
 // Every entry, last to first, gets (r & 0x7F7F7F) | 0x808080 with its own
 // RNGDraw(): one draw per entry.
 void LFONTRandomColors(LFONT* font);
+
+// [SECTION] Glyph cache
+// The glyph objects were edited in place: the next draw rebuilds the cache
+// from the list.
+void LFONTGlyphsChanged(LFONT* font);

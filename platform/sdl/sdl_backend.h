@@ -43,3 +43,19 @@ void SDLEDGEFitWindow(uint32_t modeFlags);
 // the desktop, when SDLEDGEFitWindow left it to the desktop. Does nothing
 // otherwise, and nothing a second time.
 void SDLEDGEFitToDesktop();
+
+// [SECTION] The web page (sdl_page.cpp)
+// Sleeps for the frame wait: SDL_Delay natively; in a web page a sleep that
+// unwinds to the browser, giving it a turn.
+void SDLEDGESleep(uint32_t ms);
+// Called before each presentation: in a web page, lets the browser show the
+// previous presentation first unless it has had a turn since. Natively nothing.
+void SDLEDGEShowPrevious();
+// A 32-bit surface whose pixels are bytes R, G, B, A in memory (the page's
+// screen, whatever alpha mask it reports).
+[[nodiscard]] bool SDLEDGEIsRGBA32(const SDL_Surface* surface);
+// Copies 0x00RRGGBB pixels to such a surface's top-left corner as opaque
+// R, G, B, A bytes, within the lock the page's screen needs. The rectangle
+// must fit the surface (SDLEDGEDraw clips it first).
+void SDLEDGECopyRowsRGBA(SDL_Surface* surface, const uint32_t* pixels, int32_t width,
+                         int32_t height, int32_t pitch);

@@ -87,7 +87,7 @@ bool EDGEPollEvent(EDGEEvent* event) {
 
 uint32_t EDGETicks() { return SDL_GetTicks(); }
 
-void EDGEDelay(uint32_t ms) { SDL_Delay(ms); }
+void EDGEDelay(uint32_t ms) { SDLEDGESleep(ms); }
 
 // [SECTION] Video
 
@@ -148,6 +148,8 @@ void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, in
     if (width <= 0 || height <= 0) return;
     if (IsPlain32(surface)) {
         CopyRows(surface, pixels, width, height, pitch);
+    } else if (SDLEDGEIsRGBA32(surface)) {
+        SDLEDGECopyRowsRGBA(surface, pixels, width, height, pitch);
     } else {
         BlitRows(surface, pixels, width, height, pitch);
     }
@@ -169,6 +171,7 @@ bool EDGEVideoOpen(int32_t width, int32_t height, uint32_t flags, int32_t* depth
 
 void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) {
     if (screen == nullptr) return;
+    SDLEDGEShowPrevious();
     SDLEDGEDraw(screen, pixels, width, height, pitch);
     if ((screen->flags & SDL_DOUBLEBUF) != 0) {
         SDL_Flip(screen);

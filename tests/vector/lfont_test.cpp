@@ -1,7 +1,5 @@
-// Tests of LFONT. The test font marks each glyph by colour: the glyph of code c
-// is a single point at its cell corner in colour c, so a pixel shows which
-// code was drawn where. Code 32 is blank, code 7 a null entry, and "W" a short
-// horizontal bar (0,0)-(3,0) for the scale and angle cases. 128 entries.
+// Tests of LFONT, through the marker font (tests/support/marker_font.h): the
+// glyph of code c is a point at its cell corner in colour c. 128 entries.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -10,6 +8,7 @@
 #include "core/report.h"
 #include "core/rng.h"
 #include "image/img.h"
+#include "tests/support/marker_font.h"
 #include "tests/support/picture.h"
 #include "tests/support/test_support.h"
 #include "vector/lfont.h"
@@ -19,44 +18,8 @@ namespace {
 using Font = Owned<LFONT, LFONTFree>;
 using Img = Owned<IMG, IMGFree>;
 
-std::string TestFontText() {
-    std::string text = "name test font\n";
-    for (int c = 0; c < 128; ++c) {
-        char colour[32];
-        std::snprintf(colour, sizeof colour, "color $%02X\n", c);
-        text += colour;
-        if (c == 32) {
-            text += "{ name space\n}\n";
-        } else if (c == 7) {
-            text += "}\n";  // a null entry
-        } else if (c == 'W') {
-            text += "{ s 0 0 3 0 }\n";
-        } else {
-            text += "{ s 0 0 0 0 }\n";
-        }
-    }
-    return text;
-}
-
-// A font over the test glyphs with an 8 x 8 cell, drawing into img.
-LFONT* TestFont(IMG* img) {
-    LFONT* font = LFONTNew();
-    font->glyphs = OBJ2DListFromASCII(TestFontText().c_str());
-    font->cellSize->x = 8;
-    font->cellSize->y = 8;
-    font->image = img;
-    return font;
-}
-
-// Which codes landed on the cell corners of one row, as text ('.' for none).
-std::string RowCodes(const IMG* img, int32_t y, int32_t step, int32_t cells) {
-    std::string s;
-    for (int32_t i = 0; i < cells; ++i) {
-        const uint32_t p = IMGGetPixel(img, i * step, y);
-        s += p == 0 ? '.' : static_cast<char>(p);
-    }
-    return s;
-}
+std::string TestFontText() { return MarkerFontText(); }
+LFONT* TestFont(IMG* img) { return MarkerFont(img); }
 
 TEST(Lfont, IdentityRecordAndDefaults) {
     const char* const want[5] = {"LFONT   ", "20120707", "Vaskoril", "C       ", "CODE    "};

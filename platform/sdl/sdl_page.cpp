@@ -1,0 +1,73 @@
+// sdl_page.cpp: what the SDL backend does differently when it runs in a web page
+// (built by Emscripten over its own SDL 1.2), and the copy to a screen whose
+// pixels are bytes R, G, B, A, which is the page's.
+//
+// In a page the program shares one thread with the browser, which needs it to
+// show the canvas, deliver key events and feed the sound device. The program
+// is built with Asyncify, so a sleep unwinds to the browser and resumes where
+// it was. Two rules keep the page alive:
+// - the frame wait sleeps that way (SDLEDGESleep), which gives the page a turn
+//   once per frame while the demo keeps its rate;
+// - a presentation first lets the page show the previous one if the page has
+//   had no turn since (SDLEDGEShowPrevious): frames that overran their time and
+//   did not wait, and the 32 presentations of a fade-out, are all shown, and
+//   the page never freezes.
+// The audio callback runs on that same thread, between turns, so the library's
+// audio lock is a no-op there; it is Emscripten's own SDL_LockAudio.
+// Natively a sleep is SDL_Delay and nothing else changes.
+#include <cstddef>
+
+#include "platform/sdl/sdl_backend.h"
+
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
+#ifdef __EMSCRIPTEN__
+namespace {
+// Whether the page has had a turn since the last presentation.
+constinit bool pageHadTurn = true;
+}  // namespace
+#endif
+
+void SDLEDGESleep(uint32_t ms) {
+#ifdef __EMSCRIPTEN__
+    emscripten_sleep(ms);
+    pageHadTurn = true;
+#else
+    SDL_Delay(ms);
+#endif
+}
+
+void SDLEDGEShowPrevious() {
+#ifdef __EMSCRIPTEN__
+    if (!pageHadTurn) emscripten_sleep(0);
+    pageHadTurn = false;
+#endif
+}
+
+bool SDLEDGEIsRGBA32(const SDL_Surface* surface) {
+    const SDL_PixelFormat* f = surface != nullptr ? surface->format : nullptr;
+    return f != nullptr && f->BitsPerPixel == 32 && f->Rmask == 0x000000FFu &&
+           f->Gmask == 0x0000FF00u && f->Bmask == 0x00FF0000u;
+}
+
+void SDLEDGECopyRowsRGBA(SDL_Surface* surface, const uint32_t* pixels, int32_t width,
+                         int32_t height, int32_t pitch) {
+    // The page's screen has its pixel store only while locked, and the lock and
+    // unlock are what move it to the canvas: always lock.
+    if (SDL_LockSurface(surface) < 0) return;
+    auto* rows = static_cast<uint8_t*>(surface->pixels);
+    if (rows != nullptr) {
+        for (int32_t y = 0; y < height; ++y) {
+            auto* out = reinterpret_cast<uint32_t*>(rows + static_cast<size_t>(y) * surface->pitch);
+            const uint32_t* in = pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch);
+            for (int32_t x = 0; x < width; ++x) {
+                // 0x00RRGGBB to bytes R, G, B, A (little-endian 0xAABBGGRR), opaque.
+                const uint32_t p = in[x];
+                out[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+            }
+        }
+    }
+    SDL_UnlockSurface(surface);
+}
