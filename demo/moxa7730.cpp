@@ -7,6 +7,7 @@
 #include "core/list.h"
 #include "core/report.h"
 #include "core/rng.h"
+#include "effects/raster.h"
 #include "image/img.h"
 #include "image/imgfx.h"
 #include "platform/fps.h"
@@ -15,6 +16,8 @@
 #include "platform/sdlsnd.h"
 #include "sound/music.h"
 #include "sound/sample.h"
+#include "text/cursorx.h"
+#include "text/lscroll.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
 #include "vector/sine.h"
@@ -50,14 +53,24 @@ LFONT* NewWriter(LIST* glyphs, int32_t cell, IMG* image) {
     return writer;
 }
 
+// Keys u and i: the first scroller's speed, one pixel per step more or less
+// (wrapping rather than overflowing, however long a key is hammered).
+void ChangeFirstScrollerSpeed(int32_t delta) {
+    if (scrollers[0] == nullptr) return;
+    scrollers[0]->speed = static_cast<int32_t>(static_cast<uint32_t>(scrollers[0]->speed) +
+                                               static_cast<uint32_t>(delta));
+}
+
 IMG* NewScreenImage(int32_t width, int32_t height) {
     IMG* img = IMGNew();
     IMGSetSize(img, width, height);
     return img;
 }
 
+}  // namespace
+
 // Information overlay: the measured rate and the frame counter, top left.
-void DrawOverlay() {
+void MOXA7730DrawOverlay() {
     if ((infoFlags & 1) == 0 || writer16 == nullptr) return;
     writer16->scale->x = 1;
     writer16->scale->y = 1;
@@ -74,7 +87,7 @@ void DrawOverlay() {
 // The bouncing title: each letter in its own palette colour, bouncing on the
 // bottom edge with its top between y = 209 and 240, 32 sine steps behind the
 // letter before it.
-void DrawTitle() {
+void MOXA7730DrawTitle() {
     // A palette that could not grow to its full length (start-up keeps the
     // 32-entry one then) has no entry for most frames: no title.
     if (writer16 == nullptr || palette == nullptr || palette->values == nullptr ||
@@ -98,7 +111,7 @@ void DrawTitle() {
 
 // Compose and present: glow and blur passes (copies while off), then the fade
 // or clear that leaves the next frame's background.
-void ComposeAndPresent() {
+void MOXA7730ComposeAndPresent() {
     if ((glowOn & 1) != 0) {
         IMGFXGlow5(imgWork, imgGlow, 3);
     } else {
@@ -116,7 +129,6 @@ void ComposeAndPresent() {
         IMGClear(imgWork);
     }
 }
-}  // namespace
 
 // [SECTION] Objects of the run
 SDLDPY* dpy = nullptr;
@@ -133,6 +145,9 @@ LIST* shapes = nullptr;
 LFONT* shapeWriter = nullptr;
 MUSIC* music = nullptr;
 SAMPLE* palette = nullptr;
+CURSORX* barCursor = nullptr;
+RASTER* barRaster = nullptr;
+LSCROLL* scrollers[SCROLLER_COUNT] = {};
 uint32_t fadeColour = 0x00010101u;
 
 uint8_t runFlags = 0;
@@ -162,10 +177,26 @@ void MOXA7730StartUp() {
 
     RNGSeed(RNG_DEMO_SEED);
 
+    barCursor = CURSORXNew();
+    barRaster = RASTERNew();
+    RASTERSetSize(barRaster, imgWork->width);
+
     font8 = OBJ2DListFromASCII(FONT8_TEXT);
     writer8 = NewWriter(font8, 8, imgWork);
     font16 = OBJ2DListFromASCII(FONT16_TEXT);
     writer16 = NewWriter(font16, 16, imgWork);
+
+    // The rows of the scroller wall; LSCROLLSet puts a scroller at y = 0, so
+    // the row's y is written after it.
+    for (int32_t i = 0; i < SCROLLER_COUNT; ++i) {
+        LSCROLL* row = LSCROLLNew();
+        LSCROLLSet(row, scrollText, writer8, imgWork);
+        if (row != nullptr) {
+            row->speed = SCROLLER_SPEED;
+            row->y = 8 * i;
+        }
+        scrollers[i] = row;
+    }
     shapes = OBJ2DListFromASCII(OBJLIB_TEXT);
     shapeWriter = NewWriter(shapes, 16, nullptr);
 
@@ -206,19 +237,29 @@ void MOXA7730HandleKey(int8_t code) {
         case 57: infoFlags ^= 2; break;
         case 98: blurOn ^= 1; break;
         case 103: glowOn ^= 1; break;
+        case 105: ChangeFirstScrollerSpeed(-1); break;  // i
         case 109: fadeOn ^= 1; break;
         case 114: radialsOn ^= 1; break;
+        case 117: ChangeFirstScrollerSpeed(1); break;   // u
         default: break;  // 0 and every other code do nothing
     }
 }
 
-void MOXA7730CommonLayers() {
+void MOXA7730Pace() {
     FPSTick();
     FPSWait();
-    DrawOverlay();
-    DrawTitle();
-    ComposeAndPresent();
+}
+
+void MOXA7730CommonLayers() {
+    MOXA7730Pace();
+    MOXA7730DrawOverlay();
+    MOXA7730DrawTitle();
+    MOXA7730ComposeAndPresent();
     MOXA7730MusicStep();
+    MOXA7730PollKeys();
+}
+
+void MOXA7730PollKeys() {
     if (kbd == nullptr) {
         MOXA7730Error();
         return;

@@ -12,10 +12,14 @@
 #pragma once
 #include <cstdint>
 
+struct CURSORX;
 struct IMG;
 struct LFONT;
 struct LIST;
+struct LSCROLL;
+struct LSPIRAL;
 struct MUSIC;
+struct RASTER;
 struct SAMPLE;
 struct SDLDPY;
 struct SDLKBD;
@@ -28,6 +32,8 @@ constexpr int32_t SCREEN_H = 256;
 constexpr int32_t PALETTE_SIZE = 1536;  // six 256-entry ramps
 constexpr int32_t FADE_OUT_PASSES = 32;
 constexpr uint32_t FADE_OUT_COLOUR = 0x808080u;
+constexpr int32_t SCROLLER_COUNT = 32;  // rows of the scroller wall, 8 pixels apart
+constexpr int32_t SCROLLER_SPEED = 4;   // each scroller's speed after start-up
 
 // [SECTION] Objects of the run
 extern SDLDPY* dpy;
@@ -44,6 +50,9 @@ extern LIST* shapes;      // the object library
 extern LFONT* shapeWriter;
 extern MUSIC* music;
 extern SAMPLE* palette;   // PALETTE_SIZE colours 0x00RRGGBB
+extern CURSORX* barCursor;  // sweeps the sine table for scene A's bars
+extern RASTER* barRaster;   // one colour per column of imgWork
+extern LSCROLL* scrollers[SCROLLER_COUNT];  // scroller i at y = 8 i, over scrollText
 extern uint32_t fadeColour;  // subtracted per channel from imgWork each frame
 
 // [SECTION] Flags (bytes; toggles flip one bit)
@@ -59,12 +68,26 @@ extern uint8_t spare1, spare2, spare4;
 constexpr uint8_t RUN_QUIT = 0x01;
 constexpr uint8_t RUN_NEXT_SCENE = 0x02;
 
+// [SECTION] Compiled-in texts (demo/scroll_text.cpp, demo/credit_text.cpp)
+// Every byte below 128, each line ends with a line feed.
+extern const char scrollText[];  // 1042 characters in 57 lines, the scrollers' text
+extern const char creditText[];  // 267 characters, scene A's credit page
+constexpr int32_t SCROLL_TEXT_LENGTH = 1042;
+constexpr int32_t CREDIT_TEXT_LENGTH = 267;
+
 // [SECTION] Program
 int  MOXA7730Main(int argc, char** argv);  // start-up, then the scenes for ever
 void MOXA7730StartUp();                    // creates every object (exits on a missing display)
 void MOXA7730HandleKey(int8_t code);       // the key table; quit keys do not return
 void MOXA7730FadeOut();                    // 32 passes of subtract 0x808080 and present
 void MOXA7730CommonLayers();               // one frame's layers after the scene's drawing
+// The common layers one by one, in the order MOXA7730CommonLayers runs them
+// (exposed for the benchmarks' per-layer shares).
+void MOXA7730Pace();              // FPSTick, FPSWait
+void MOXA7730DrawOverlay();       // rate and frame counter, while bit 0 of infoFlags is set
+void MOXA7730DrawTitle();         // the bouncing "MOXA"
+void MOXA7730ComposeAndPresent(); // glow, blur, present, then fade or clear imgWork
+void MOXA7730PollKeys();          // keyboard poll and the key handler
 [[nodiscard]] bool MOXA7730SceneShouldEnd();  // next-scene check: clears the request
 void MOXA7730Quit();                       // fade-out, then exit status 0
 
@@ -76,8 +99,47 @@ void MOXA7730BuildPalette();                // the 1536-colour palette
 void MOXA7730MusicStep();                   // steps the music, keeps the audio queue filled
 
 // [SECTION] Scenes (scenes.cpp)
+// Each scene: its set-up and its fade-out (A, C, D, E set up first; B fades
+// out first), then up to its frame count of frames, each drawing the scene's
+// content and then the common layers, until space ends it.
 void MOXA7730SceneA();  // bars and credits
 void MOXA7730SceneB();  // plasma bands
 void MOXA7730SceneC();  // scroller wall
 void MOXA7730SceneD();  // twin spirals
 void MOXA7730SceneE();  // sine figures
+
+constexpr int32_t SCENE_A_FRAMES = 1001;
+constexpr int32_t SCENE_B_FRAMES = 1501;
+constexpr int32_t SCENE_C_FRAMES = 1000;
+constexpr int32_t SCENE_D_FRAMES = 1000;
+constexpr int32_t SCENE_E_FRAMES = 1000;
+
+// The scenes' parts, for the tests and benchmarks: a set-up (fade colour, music
+// period, random draws in their fixed order; no fade-out) and one frame's
+// drawing before the common layers, n being the frames still to run. No
+// frame draws a random number, and none allocates.
+void MOXA7730SetUpA();
+void MOXA7730SetUpB();  // may allocate: the plasma rasters, when the image's size changed
+void MOXA7730SetUpC();
+void MOXA7730SetUpD();  // may allocate: the spirals on the first visit
+void MOXA7730SetUpE();  // may allocate: the figures on the first visit
+void MOXA7730DrawA(int32_t n);
+void MOXA7730DrawB(int32_t n);
+void MOXA7730DrawC(int32_t n);
+void MOXA7730DrawD(int32_t n);
+void MOXA7730DrawE(int32_t n);
+
+// [SECTION] Scene state, kept from one visit of a scene to the next
+constexpr int32_t BAR_COUNT = 24;
+constexpr int32_t BAND_TABLE_SIZE = 3072;  // six rise-and-fall segments of 512
+extern const uint32_t barColours[BAR_COUNT];
+extern int32_t textY;           // A: offset of the credit page, 0 down to -15
+extern const char* textPos;     // A: first line of the credit page shown; null until A runs
+extern uint32_t bandTable[BAND_TABLE_SIZE];  // B
+extern RASTER* plasmaV;         // B: one colour per column
+extern RASTER* plasmaH;         // B: one colour per row
+extern int32_t colourStride;    // C: palette step between neighbouring rows
+extern int32_t swayPhase;       // C: sine phase of the speeds
+extern LSPIRAL* spiral1;        // D
+extern LSPIRAL* spiral2;        // D: its centre wanders on a Lissajous path
+extern LIST* figures;           // E: 5, 6 or 7 sine figures

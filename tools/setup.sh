@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libsdl-gfx1.2-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
+  ffmpeg matchbox-window-manager desktop-file-utils time
   emscripten chromium python3-websocket
 )
 

@@ -44,6 +44,11 @@ static_assert(std::is_trivially_copyable_v<CAPTUREKey> && std::is_standard_layou
 // with capacity 0 to count). Returns the number of entries of the script, or -1
 // when it is malformed or null.
 [[nodiscard]] int32_t CAPTUREParseKeys(const char* script, CAPTUREKey* keys, int32_t capacity);
+// Puts the first fault of a malformed script into words on one line, without
+// a line feed, into text (size bytes, always terminated when size > 0), e.g.
+// "unknown key 'nosuchkey' at frame 5". True when the script is malformed
+// (or null); false, with text empty, when it parses.
+bool CAPTUREDescribeKeysFault(const char* script, char* text, size_t size);
 
 // [SECTION] File forms
 // 64-bit FNV-1a over count pixels, each taken as its 4 little-endian bytes.
@@ -60,6 +65,7 @@ void CAPTUREWavHeader(uint32_t dataBytes, uint8_t header[CAPTURE_WAV_HEADER]);
 
 // [SECTION] Command line
 // demo_capture --frames N [--keys SCRIPT] [--out DIR] [--every K] [--wav FILE] [--hashes FILE]
+//              [--raw FILE]
 struct CAPTURESetup {
     int32_t     frames;    // the run ends after frame frames has been presented; 0: never
     int32_t     every;     // every every-th presentation is written to outDir
@@ -68,19 +74,27 @@ struct CAPTURESetup {
     const char* hashPath;  // one line per presentation, or null
     CAPTUREKey* keys;      // the key script, owned (std::free), null when empty
     int32_t     keyCount;
+    // The picture shown at every 25th of a second of virtual time, as raw
+    // 8-bit RGB rows, or null. "-" is standard output, which the frames then
+    // own: anything else printed there goes to standard error instead.
+    const char* rawPath;
 };
 static_assert(std::is_trivially_copyable_v<CAPTURESetup> && std::is_standard_layout_v<CAPTURESetup>);
 
 enum : int32_t {
     CAPTURE_ARGS_RUN = 0,   // setup is filled; the caller owns setup->keys
     CAPTURE_ARGS_HELP = 1,  // --help: print the usage on standard output, exit 0
-    CAPTURE_ARGS_BAD = 2,   // print the usage on standard error, exit 2
+    CAPTURE_ARGS_BAD = 2,   // say what was wrong (CAPTUREArgsProblem) on standard error, exit 2
 };
 extern const char* const CAPTURE_USAGE;
 // Parses argv[1 .. argc-1] strictly: every option once, every value present and
 // well-formed, --frames required. setup is zeroed first; it owns memory only
 // when the result is CAPTURE_ARGS_RUN. The texts stay argv's.
 [[nodiscard]] int32_t CAPTUREParseArgs(int32_t argc, const char* const* argv, CAPTURESetup* setup);
+// Why the last CAPTUREParseArgs refused its line, on one line without a line
+// feed ("--every needs a whole number of at least 1"); empty after a line it
+// accepted.
+[[nodiscard]] const char* CAPTUREArgsProblem();
 
 // [SECTION] Run
 // Takes over setup (and its key script), creates outDir if needed, opens the

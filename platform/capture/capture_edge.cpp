@@ -29,6 +29,7 @@ constexpr uint64_t kAudioRate = 44100u;                   // values per second
 constexpr int32_t kChunkValues = 4096;                    // one device buffer
 constexpr int32_t kMaxSide = 16384;                       // largest mode side accepted
 constexpr uint64_t kMaxWavData = (UINT32_MAX - 36u) & ~1u;  // what a WAV header can state
+constexpr uint64_t kRawFrameUs = kMicrosPerSecond / 25u;      // the raw pictures' rate
 
 struct Capture {
     // What the run writes (CAPTUREStart).
@@ -40,7 +41,20 @@ struct Capture {
     FILE*       hashes;
     FILE*       wav;
     uint64_t    wavBytes;   // data bytes written after the header
+    FILE*       raw;        // raw RGB pictures at 25 per second
+    uint64_t    rawFrames;  // pictures written so far
+    uint8_t*    rawRow;     // one picture's bytes, owned
+    size_t      rawRowSize;
     bool        failed;     // an output could not be written
+    // The files' names, and which of them could not be written completely:
+    // those are removed when they close, so nothing half-written is left
+    // looking complete.
+    const char* hashPath;
+    const char* wavPath;
+    const char* rawPath;
+    bool        hashesBad;
+    bool        wavBad;
+    bool        rawBad;
     bool        exitHooked;
 
     // Key script, sorted by frame (stable), owned.
@@ -85,9 +99,31 @@ std::recursive_mutex& AudioMutex() {
     return *mutex;
 }
 
-void Fail(const char* what, const char* path) {
-    if (!cap.failed) std::fprintf(stderr, "demo_capture: cannot %s %s\n", what, path);
+// An output file could not be written (errno tells why): the first such
+// failure is reported, and the file is marked for removal.
+void FailOutput(bool* bad, const char* path) {
+    const int error = errno;
+    if (!cap.failed) {
+        std::fprintf(stderr, "demo_capture: cannot write %s: %s\n", path != nullptr ? path : "?",
+                     error != 0 ? std::strerror(error) : "write error");
+    }
     cap.failed = true;
+    *bad = true;
+}
+
+// Closes an output file; one that failed is removed when it is a plain file
+// (standard output, a pipe or a device is left alone).
+void CloseOutput(FILE** file, const char* path, bool* bad) {
+    if (*file == nullptr) return;
+    errno = 0;
+    if (std::fclose(*file) != 0) FailOutput(bad, path);
+    *file = nullptr;
+    struct stat st;
+    if (*bad && path != nullptr && std::strcmp(path, "-") != 0 && stat(path, &st) == 0 &&
+        S_ISREG(st.st_mode)) {
+        std::remove(path);
+    }
+    *bad = false;
 }
 
 // Pulls every audio value due at the current virtual time: 44100 per second,
@@ -106,11 +142,68 @@ void PullAudio() {
             }
         }
         if (cap.wav != nullptr && cap.wavBytes + bytes <= kMaxWavData) {
-            if (std::fwrite(chunk, 1, bytes, cap.wav) != bytes) Fail("write", "the WAV file");
+            if (std::fwrite(chunk, 1, bytes, cap.wav) != bytes) FailOutput(&cap.wavBad, cap.wavPath);
             cap.wavBytes += bytes;
         }
         cap.audioValues += static_cast<uint64_t>(n);
     }
+}
+
+// Raw pictures sample the virtual screen on a fixed 25-per-second grid: picture
+// k shows what the screen shows at the end of [k, k + 1) 25ths of a second, so
+// a video of them lasts exactly as long as the audio pulled by then, whatever
+// the demo's frame rate. Presentations that take no virtual time (a fade-out)
+// never show.
+void WriteRaw() {
+    if (cap.raw == nullptr || cap.screen == nullptr) return;
+    const size_t bytes = static_cast<size_t>(cap.width) * static_cast<size_t>(cap.height) * 3u;
+    if (bytes == 0) return;
+    if (bytes > cap.rawRowSize) {
+        uint8_t* grown = static_cast<uint8_t*>(std::realloc(cap.rawRow, bytes));
+        if (grown == nullptr) {
+            FailOutput(&cap.rawBad, cap.rawPath);
+            return;
+        }
+        cap.rawRow = grown;
+        cap.rawRowSize = bytes;
+    }
+    bool converted = false;
+    while (cap.rawFrames * kRawFrameUs < cap.clockUs) {
+        if (!converted) {
+            const size_t count = bytes / 3u;
+            uint8_t* out = cap.rawRow;
+            for (size_t i = 0; i < count; i++) {
+                const uint32_t p = cap.screen[i];
+                out[0] = static_cast<uint8_t>(p >> 16);
+                out[1] = static_cast<uint8_t>(p >> 8);
+                out[2] = static_cast<uint8_t>(p);
+                out += 3;
+            }
+            converted = true;
+        }
+        if (std::fwrite(cap.rawRow, 1, bytes, cap.raw) != bytes) {
+            FailOutput(&cap.rawBad, cap.rawPath);
+            return;
+        }
+        cap.rawFrames++;
+    }
+}
+
+// Opens the raw pictures' file; "-" takes over standard output, whose former
+// users (error reports) are sent to standard error from now on.
+bool OpenRaw(const char* path) {
+    if (std::strcmp(path, "-") != 0) {
+        cap.raw = std::fopen(path, "wb");
+        return cap.raw != nullptr;
+    }
+    std::fflush(stdout);
+    const int fd = dup(STDOUT_FILENO);
+    if (fd < 0) return false;
+    if (dup2(STDERR_FILENO, STDOUT_FILENO) < 0 || (cap.raw = fdopen(fd, "wb")) == nullptr) {
+        close(fd);
+        return false;
+    }
+    return true;
 }
 
 // mkdir -p: creates every missing folder of path; true when it is a folder.
@@ -136,22 +229,33 @@ bool MakeFolder(const char* path) {
 }
 
 bool CloseOutputs() {
-    bool ok = !cap.failed;
-    if (cap.hashes != nullptr) {
-        if (std::fclose(cap.hashes) != 0) ok = false;
-        cap.hashes = nullptr;
-    }
-    if (cap.wav != nullptr) {
+    if (cap.wav != nullptr && !cap.wavBad) {
         uint8_t header[CAPTURE_WAV_HEADER];
         CAPTUREWavHeader(static_cast<uint32_t>(cap.wavBytes), header);
-        if (std::fseek(cap.wav, 0, SEEK_SET) != 0 ||
+        errno = 0;
+        if (std::fflush(cap.wav) != 0 || std::fseek(cap.wav, 0, SEEK_SET) != 0 ||
             std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
-            ok = false;
+            FailOutput(&cap.wavBad, cap.wavPath);
         }
-        if (std::fclose(cap.wav) != 0) ok = false;
-        cap.wav = nullptr;
     }
-    return ok;
+    CloseOutput(&cap.hashes, cap.hashPath, &cap.hashesBad);
+    CloseOutput(&cap.wav, cap.wavPath, &cap.wavBad);
+    CloseOutput(&cap.raw, cap.rawPath, &cap.rawBad);
+    return !cap.failed;
+}
+
+// An output cannot be created: says which, and removes the files already
+// created for this run, which would stay empty.
+bool StartFailed(const char* path) {
+    std::fprintf(stderr, "demo_capture: cannot create %s: %s\n", path, std::strerror(errno));
+    cap.hashesBad = cap.hashes != nullptr;
+    cap.wavBad = cap.wav != nullptr;
+    cap.rawBad = cap.raw != nullptr && std::strcmp(cap.rawPath, "-") != 0;
+    const bool failed = cap.failed;
+    cap.failed = true;  // reported above
+    (void)CloseOutputs();
+    cap.failed = failed;
+    return false;
 }
 
 // A request to stop from outside (SIGINT, SIGTERM, SIGHUP) or a reader of an
@@ -215,7 +319,8 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
 
     if (setup->outDir != nullptr) {
         if (!MakeFolder(setup->outDir)) {
-            std::fprintf(stderr, "demo_capture: cannot create the folder %s\n", setup->outDir);
+            std::fprintf(stderr, "demo_capture: cannot create the folder %s: %s\n", setup->outDir,
+                         std::strerror(errno));
             cap.outDir = nullptr;
             return false;
         }
@@ -223,22 +328,26 @@ bool CAPTUREStart(const CAPTURESetup* setup) {
         cap.pngPath = static_cast<char*>(REPORTZeroAlloc(cap.pngPathSize, 1));
         if (cap.pngPath == nullptr) return false;
     }
+    cap.hashPath = setup->hashPath;
+    cap.wavPath = setup->wavPath;
+    cap.rawPath = setup->rawPath;
     if (setup->hashPath != nullptr) {
         cap.hashes = std::fopen(setup->hashPath, "w");
-        if (cap.hashes == nullptr) {
-            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->hashPath);
-            return false;
-        }
+        if (cap.hashes == nullptr) return StartFailed(setup->hashPath);
     }
     if (setup->wavPath != nullptr) {
         cap.wav = std::fopen(setup->wavPath, "wb");
         uint8_t header[CAPTURE_WAV_HEADER];
         CAPTUREWavHeader(0, header);  // valid from the start; sizes completed at the end
         if (cap.wav == nullptr || std::fwrite(header, 1, sizeof header, cap.wav) != sizeof header) {
-            std::fprintf(stderr, "demo_capture: cannot create %s\n", setup->wavPath);
-            return false;
+            return StartFailed(setup->wavPath);
         }
         // Audio already pulled before the start is not in the file.
+    }
+    if (setup->rawPath != nullptr) {
+        if (!OpenRaw(setup->rawPath)) return StartFailed(setup->rawPath);
+        // Pictures start with the virtual time of the start, like the WAV.
+        cap.rawFrames = (cap.clockUs + kRawFrameUs - 1) / kRawFrameUs;
     }
     if (!cap.exitHooked) {
         cap.exitHooked = std::atexit(FlushAtExit) == 0;
@@ -314,16 +423,18 @@ void EDGEVideoPresent(const uint32_t* pixels, int32_t width, int32_t height, int
         const uint64_t hash = CAPTUREScreenHash();
         if (std::fprintf(cap.hashes, "%" PRId64 " %" PRId32 " %016" PRIx64 "\n", index, frameCount,
                          hash) < 0) {
-            Fail("write", "the hash file");
+            FailOutput(&cap.hashesBad, cap.hashPath);
         }
     }
     if (cap.pngPath != nullptr && index % cap.every == 0) {
         std::snprintf(cap.pngPath, cap.pngPathSize, "%s/frame-%06" PRId64 ".png", cap.outDir,
                       index);
         if (!CAPTUREWritePNG(cap.pngPath, cap.screen, cap.width, cap.height)) {
-            Fail("write", cap.pngPath);
+            bool pngBad = false;  // the PNG writer has removed the file
+            FailOutput(&pngBad, cap.pngPath);
         }
     }
+    WriteRaw();
     if (cap.failed) std::exit(1);  // FlushAtExit closes what is open
     if (stopSignal != 0) std::exit(0);  // asked to stop: this presentation is the last
     if (cap.frames > 0 && frameCount >= cap.frames) std::exit(0);

@@ -2,6 +2,7 @@
 // presentation hash, the WAV header and the PNG writer.
 #include <png.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -80,25 +81,126 @@ constinit size_t rgbSize = 0;
 
 // [SECTION] Key script
 
-int32_t CAPTUREParseKeys(const char* script, CAPTUREKey* keys, int32_t capacity) {
-    if (script == nullptr || capacity < 0 || (keys == nullptr && capacity > 0)) return -1;
+namespace {
+
+// Where and why a script stops parsing: the reasons CAPTUREDescribeKeysFault
+// puts into words.
+enum class KeyFault : int32_t { kNone, kFrame, kColon, kKey, kTrailingComma, kTooMany };
+struct KeyFaultAt {
+    KeyFault    kind;
+    const char* at;     // where the offending text starts
+    int32_t     frame;  // the entry's frame, once read
+};
+
+// Parses the whole script, storing what fits; -1 on the first fault, which
+// fault (when not null) then describes.
+int32_t ParseScript(const char* script, CAPTUREKey* keys, int32_t capacity, KeyFaultAt* fault) {
+    KeyFaultAt local{};
+    KeyFaultAt& f = fault != nullptr ? *fault : local;
+    f = KeyFaultAt{KeyFault::kNone, script, 0};
     const char* p = script;
     int32_t count = 0;
     while (*p != '\0') {
         CAPTUREKey key = {};
-        if (!ParseFrame(&p, &key.frame)) return -1;
-        if (*p != ':') return -1;
+        f.at = p;
+        if (!ParseFrame(&p, &key.frame)) {
+            f.kind = KeyFault::kFrame;
+            return -1;
+        }
+        f.frame = key.frame;
+        f.at = p;
+        if (*p != ':') {
+            f.kind = KeyFault::kColon;
+            return -1;
+        }
         p++;
-        if (!ParseKey(&p, &key.type, &key.sym)) return -1;
+        f.at = p;
+        if (!ParseKey(&p, &key.type, &key.sym)) {
+            f.kind = KeyFault::kKey;
+            return -1;
+        }
         if (*p == ',') {
             p++;
-            if (*p == '\0') return -1;  // a trailing comma promises an entry
+            if (*p == '\0') {  // a trailing comma promises an entry
+                f.kind = KeyFault::kTrailingComma;
+                return -1;
+            }
         }
-        if (count == INT32_MAX) return -1;
+        if (count == INT32_MAX) {
+            f.kind = KeyFault::kTooMany;
+            return -1;
+        }
         if (count < capacity) keys[count] = key;
         count++;
     }
     return count;
+}
+
+// Copies the text at p up to the next stop character (or the end) into out,
+// at most 24 characters ("..." marks a cut), anything unprintable as '?'.
+void QuoteUpTo(const char* p, const char* stops, char* out, size_t size) {
+    constexpr size_t kShown = 24;
+    size_t n = 0;
+    while (p[n] != '\0' && std::strchr(stops, p[n]) == nullptr) n++;
+    const bool cut = n > kShown;
+    if (cut) n = kShown;
+    size_t o = 0;
+    for (size_t i = 0; i < n && o + 1 < size; i++) {
+        const unsigned char c = static_cast<unsigned char>(p[i]);
+        out[o++] = (c >= 0x20 && c <= 0x7E) ? static_cast<char>(c) : '?';
+    }
+    for (int32_t i = 0; cut && i < 3 && o + 1 < size; i++) out[o++] = '.';
+    out[o] = '\0';
+}
+
+}  // namespace
+
+int32_t CAPTUREParseKeys(const char* script, CAPTUREKey* keys, int32_t capacity) {
+    if (script == nullptr || capacity < 0 || (keys == nullptr && capacity > 0)) return -1;
+    return ParseScript(script, keys, capacity, nullptr);
+}
+
+bool CAPTUREDescribeKeysFault(const char* script, char* text, size_t size) {
+    if (text == nullptr || size == 0) return CAPTUREParseKeys(script, nullptr, 0) < 0;
+    text[0] = '\0';
+    if (script == nullptr) {
+        std::snprintf(text, size, "no script");
+        return true;
+    }
+    KeyFaultAt f{};
+    if (ParseScript(script, nullptr, 0, &f) >= 0) return false;
+    char quoted[32];
+    switch (f.kind) {
+        case KeyFault::kFrame:
+            QuoteUpTo(f.at, ":,", quoted, sizeof quoted);
+            if (quoted[0] == '\0') {
+                std::snprintf(text, size, "an entry without a frame number");
+            } else {
+                std::snprintf(text, size, "bad frame '%s' (a whole number from 1 to 2147483647)",
+                              quoted);
+            }
+            break;
+        case KeyFault::kColon:
+            std::snprintf(text, size, "no ':KEY' after frame %d", static_cast<int>(f.frame));
+            break;
+        case KeyFault::kKey:
+            QuoteUpTo(f.at, ",", quoted, sizeof quoted);
+            if (quoted[0] == '\0') {
+                std::snprintf(text, size, "no key at frame %d", static_cast<int>(f.frame));
+            } else {
+                std::snprintf(text, size, "unknown key '%s' at frame %d", quoted,
+                              static_cast<int>(f.frame));
+            }
+            break;
+        case KeyFault::kTrailingComma:
+            std::snprintf(text, size, "nothing after the last comma");
+            break;
+        case KeyFault::kTooMany:
+        case KeyFault::kNone:
+            std::snprintf(text, size, "too many entries");
+            break;
+    }
+    return true;
 }
 
 // [SECTION] Hash
@@ -169,7 +271,9 @@ bool CAPTUREWritePNG(const char* path, const uint32_t* pixels, int32_t width, in
     const int ok = png_image_write_to_file(&image, path, 0, rgb, 0, nullptr);
     png_image_free(&image);
     if (ok == 0) {
+        const int error = errno;  // why the write failed, for the caller's message
         std::remove(path);
+        errno = error;
         return false;
     }
     return true;

@@ -27,6 +27,23 @@ void SDLEDGEDisarmWatchdog();
 void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, int32_t height,
                  int32_t pitch);
 
+// [SECTION] Fitting the window to the screen (sdl_scale.cpp)
+// MOXA7730_SCALE's factor: a whole number 1 .. 16 in plain digits, else 0.
+[[nodiscard]] int32_t SDLEDGEParseScale(const char* text);
+// The largest whole factor (1 .. 16, at least 1) that keeps a 256 x 256
+// window within three quarters of the desktop's shorter side (its height on a
+// landscape screen): 2 on 1024 x 768, 3 on 1920 x 1080, 6 on 3840 x 2160.
+[[nodiscard]] int32_t SDLEDGEScaleFactor(int32_t desktopWidth, int32_t desktopHeight);
+// Before the demo's video part starts: asks for nearest-neighbour scaling and,
+// for a window, enlarges it by MOXA7730_SCALE, or else leaves the factor that
+// fits the desktop to SDLEDGEFitToDesktop. Settings the user made in the
+// environment are kept.
+void SDLEDGEFitWindow(uint32_t modeFlags);
+// Between the video part's start and the first mode: sets the factor that fits
+// the desktop, when SDLEDGEFitWindow left it to the desktop. Does nothing
+// otherwise, and nothing a second time.
+void SDLEDGEFitToDesktop();
+
 // [SECTION] The web page (sdl_page.cpp)
 // Sleeps for the frame wait: SDL_Delay natively; in a web page a sleep that
 // unwinds to the browser, giving it a turn.

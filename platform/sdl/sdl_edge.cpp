@@ -160,6 +160,7 @@ bool EDGEVideoOpen(int32_t width, int32_t height, uint32_t flags, int32_t* depth
     screen = nullptr;
     SDLEDGEQuitAtExit();
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return false;
+    SDLEDGEFitToDesktop();  // the desktop is known now, and no mode is set yet
     screen = SDL_SetVideoMode(width, height, 0, flags);
     if (screen == nullptr) return false;
     SDL_WM_SetCaption(kCaption, kCaption);

@@ -1,5 +1,6 @@
-# demo_capture's command line: --help, refused lines (usage on standard error,
-# status 2, nothing written), and the outputs of a short run.
+# demo_capture's command line: --help, refused lines (what was wrong and where
+# to look on standard error, status 2, nothing written), and the outputs of a
+# short run.
 source "$(dirname "$0")/common.bash"
 
 run_capture help --help
@@ -17,7 +18,9 @@ while IFS= read -r line; do
   eval "set -- $line"
   run_capture "bad$n" "$@"
   expect_status "bad$n" 2
-  grep -q -- '--frames N' "$WORK/bad$n.err" || fail "line $n ($line): no usage on standard error"
+  [ "$(wc -l <"$WORK/bad$n.err")" -eq 2 ] || fail "line $n ($line): expected two lines on standard error"
+  grep -Eq '^demo_capture: [^ ].+' "$WORK/bad$n.err" || fail "line $n ($line): the reason is missing"
+  grep -q -- "--help" "$WORK/bad$n.err" || fail "line $n ($line): no pointer to --help"
   [ ! -s "$WORK/bad$n.out" ] || fail "line $n ($line): wrote to standard output"
   [ -z "$(ls -A "$U")" ] || fail "line $n ($line): wrote $(ls -A "$U")"
 done <<EOF
@@ -37,6 +40,22 @@ done <<EOF
 --frames 10 --out $U/frames stray
 EOF
 pass "$n refused command lines, nothing written"
+
+# The reasons, word for word, for a few of them.
+reason() {
+  run_capture reason "$@"
+  expect_status reason 2
+  head -n 1 "$WORK/reason.err"
+}
+[ "$(reason --frames 10 --keys 5:nosuchkey)" = "demo_capture: unknown key 'nosuchkey' at frame 5 in --keys" ] ||
+  fail "unknown key: $(head -n 1 "$WORK/reason.err")"
+[ "$(reason --frames 10 --every 0)" = "demo_capture: --every needs a whole number of at least 1" ] ||
+  fail "--every 0: $(head -n 1 "$WORK/reason.err")"
+[ "$(reason --frames 10 --fps 50)" = "demo_capture: unknown option '--fps'" ] ||
+  fail "unknown option: $(head -n 1 "$WORK/reason.err")"
+[ "$(reason --out x)" = "demo_capture: --frames N is required" ] ||
+  fail "no --frames: $(head -n 1 "$WORK/reason.err")"
+pass "refusals say what was wrong"
 
 # A short run writes every output; the folder is created as needed.
 run_capture short --frames 3 --out "$WORK/out/deep" --every 7 --wav "$WORK/s.wav" --hashes "$WORK/s.txt"

@@ -16,8 +16,11 @@ int main(int argc, char** argv) {
             return 0;
         case CAPTURE_ARGS_RUN:
             break;
-        default:
-            std::fputs(CAPTURE_USAGE, stderr);
+        default:  // what was wrong, then where to look
+            std::fprintf(stderr,
+                         "demo_capture: %s\n"
+                         "Run 'demo_capture --help' for the options.\n",
+                         CAPTUREArgsProblem());
             return 2;
     }
     if (!CAPTUREStart(&setup)) return 1;  // the reason is on standard error

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/capture/capture.h"
@@ -102,9 +103,52 @@ TEST(CaptureArgs, RefusesBadLines) {
     }
     const char* argv[] = {"demo_capture", "--frames", "1"};
     EXPECT_EQ(CAPTUREParseArgs(3, argv, nullptr), CAPTURE_ARGS_BAD);
+    EXPECT_STRNE(CAPTUREArgsProblem(), "");
     CAPTURESetup setup{};
     EXPECT_EQ(CAPTUREParseArgs(0, argv, &setup), CAPTURE_ARGS_BAD);
     EXPECT_EQ(CAPTUREParseArgs(3, nullptr, &setup), CAPTURE_ARGS_BAD);
+}
+
+// Every refusal says what was wrong on one line; an accepted line clears it.
+TEST(CaptureArgs, SaysWhatWasWrong) {
+    const std::vector<std::pair<std::vector<const char*>, const char*>> cases = {
+        {{}, "--frames N is required"},
+        {{"--frames"}, "--frames needs a whole number of at least 1"},
+        {{"--frames", "0"}, "--frames needs a whole number of at least 1"},
+        {{"--frames", "12x"}, "--frames needs a whole number of at least 1"},
+        {{"--frames", "2147483648"}, "--frames 2147483648 is too large (at most 2147483647)"},
+        {{"--frames", "99999999999999999999999"},
+         "--frames 99999999999999999999999 is too large (at most 2147483647)"},
+        {{"--frames", "1", "--every", "0"}, "--every needs a whole number of at least 1"},
+        {{"--frames", "1", "--every", "--out"}, "--every needs a whole number of at least 1"},
+        {{"--frames", "1", "--keys", "5:nosuchkey"}, "unknown key 'nosuchkey' at frame 5 in --keys"},
+        {{"--frames", "1", "--keys"}, "--keys needs a script FRAME:KEY,..."},
+        {{"--frames", "1", "--out", "--every"}, "--out needs a folder"},
+        {{"--frames", "1", "--wav", ""}, "--wav needs a file name"},
+        {{"--frames", "1", "--raw"}, "--raw needs a file name (- for standard output)"},
+        {{"--frames", "1", "--frames", "2"}, "--frames is given twice"},
+        {{"--frames", "1", "--fps", "50"}, "unknown option '--fps'"},
+        {{"--frames", "1", "extra"}, "unexpected argument 'extra' (every value follows its option)"},
+        {{"--frames", "1", "-\x1b[2J"}, "unknown option '-?[2J'"},  // no terminal controls
+    };
+    for (const auto& [args, wanted] : cases) {
+        std::vector<const char*> argv = {"demo_capture"};
+        argv.insert(argv.end(), args.begin(), args.end());
+        CAPTURESetup setup{};
+        EXPECT_EQ(CAPTUREParseArgs(static_cast<int32_t>(argv.size()), argv.data(), &setup),
+                  CAPTURE_ARGS_BAD);
+        EXPECT_STREQ(CAPTUREArgsProblem(), wanted);
+    }
+    const std::string longName = "--" + std::string(300, 'x');
+    const char* argv[] = {"demo_capture", longName.c_str()};
+    CAPTURESetup setup{};
+    EXPECT_EQ(CAPTUREParseArgs(2, argv, &setup), CAPTURE_ARGS_BAD);
+    EXPECT_LT(std::string(CAPTUREArgsProblem()).size(), 80u);  // shown cut short
+
+    Parsed ok = ParseLine({"--frames", "5", "--raw", "-"});
+    ASSERT_EQ(ok.result, CAPTURE_ARGS_RUN);
+    EXPECT_STREQ(ok.setup.rawPath, "-");
+    EXPECT_STREQ(CAPTUREArgsProblem(), "");
 }
 
 }  // namespace

@@ -232,6 +232,53 @@ TEST(CaptureScreen, HashLinesAndEveryKthPng) {
     std::remove(hashes.c_str());
 }
 
+// Raw pictures sample the screen on a 25-per-second grid of virtual time: a
+// presentation that takes no time adds none, and at 50 frames per second every
+// other frame is left out.
+TEST(CaptureRaw, PicturesOnATwentyFifthOfASecondGrid) {
+    const std::string raw = Temp("pictures.rgb");
+    int32_t depth = 0;
+    bool flip = false;
+    ASSERT_TRUE(EDGEVideoOpen(2, 1, 0x10000001u, &depth, &flip));
+    frameRate = 25;
+    CAPTURESetup setup{};
+    setup.every = 1;
+    setup.rawPath = raw.c_str();
+    ASSERT_TRUE(CAPTUREStart(&setup));
+    const uint64_t start = CAPTUREClockMicros();
+    const uint64_t toGrid = (40000u - start % 40000u) % 40000u;
+
+    const uint32_t red[2] = {0xFF0000u, 0x123456u};
+    const uint32_t blue[2] = {0x0000FFu, 0x0000FFu};
+    const uint32_t green[2] = {0x00FF00u, 0x00FF00u};
+    const uint32_t white[2] = {0xFFFFFFu, 0xFFFFFFu};
+    EDGEVideoPresent(blue, 2, 1, 2);  // at the start time: no picture yet
+    frameCount++;
+    FPSTick();
+    EDGEVideoPresent(red, 2, 1, 2);   // the end of the first 25th
+    EDGEVideoPresent(blue, 2, 1, 2);  // a fade-out pass, in no time
+    frameRate = 50;
+    frameCount++;
+    FPSTick();
+    EDGEVideoPresent(green, 2, 1, 2);
+    frameCount++;
+    FPSTick();
+    EDGEVideoPresent(white, 2, 1, 2);
+    frameRate = 25;
+    ASSERT_TRUE(CAPTUREFlush());
+
+    const std::string file = ReadFile(raw);
+    ASSERT_EQ(file.size(), 2u * 6u);  // 80 ms: two pictures of 2 x 1 RGB
+    const std::string first("\xFF\x00\x00\x12\x34\x56", 6);
+    EXPECT_EQ(file.substr(0, 6), first);
+    // The second 25th ends between the two 50ths; which one it shows depends
+    // on where the grid lies against the frames.
+    const std::string second = toGrid < 20000u ? std::string("\x00\xFF\x00\x00\xFF\x00", 6)
+                                               : std::string(6, '\xFF');
+    EXPECT_EQ(file.substr(6, 6), second) << "grid offset " << toGrid;
+    std::remove(raw.c_str());
+}
+
 TEST(CaptureStart, RefusesOutputsItCannotCreate) {
     const std::string file = Temp("plain_file");
     { std::ofstream(file) << "x"; }
@@ -244,6 +291,9 @@ TEST(CaptureStart, RefusesOutputsItCannotCreate) {
     setup.hashPath = below.c_str();
     EXPECT_FALSE(CAPTUREStart(&setup));
     setup.hashPath = nullptr;
+    setup.rawPath = below.c_str();
+    EXPECT_FALSE(CAPTUREStart(&setup));
+    setup.rawPath = nullptr;
     setup.every = 0;
     EXPECT_FALSE(CAPTUREStart(&setup));
     EXPECT_FALSE(CAPTUREStart(nullptr));

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/capture/capture.h"
@@ -64,6 +65,39 @@ TEST(CaptureKeys, RejectsMalformedScripts) {
     }
     EXPECT_EQ(CAPTUREParseKeys(nullptr, nullptr, 0), -1);
     EXPECT_EQ(CAPTUREParseKeys("1:a", nullptr, 1), -1);  // capacity without storage
+}
+
+TEST(CaptureKeys, DescribesTheFirstFault) {
+    const std::vector<std::pair<const char*, const char*>> cases = {
+        {"5:nosuchkey", "unknown key 'nosuchkey' at frame 5"},
+        {"1:a,7:Space,8:zz", "unknown key 'Space' at frame 7"},
+        {"12:", "no key at frame 12"},
+        {"12", "no ':KEY' after frame 12"},
+        {"12;q", "no ':KEY' after frame 12"},
+        {"0:q", "bad frame '0' (a whole number from 1 to 2147483647)"},
+        {"2147483648:q", "bad frame '2147483648' (a whole number from 1 to 2147483647)"},
+        {"a:b", "bad frame 'a' (a whole number from 1 to 2147483647)"},
+        {",12:q", "an entry without a frame number"},
+        {"1:q,,2:r", "an entry without a frame number"},
+        {"12:q,", "nothing after the last comma"},
+        {"3:\t", "unknown key '?' at frame 3"},
+        {"3:\xc3\xa9", "unknown key '?\?' at frame 3"},
+        {"4:abcdefghijklmnopqrstuvwxyz0123456789", "unknown key 'abcdefghijklmnopqrstuvwx...' at frame 4"},
+    };
+    char text[120];
+    for (const auto& [script, wanted] : cases) {
+        EXPECT_TRUE(CAPTUREDescribeKeysFault(script, text, sizeof text)) << script;
+        EXPECT_STREQ(text, wanted) << script;
+    }
+    EXPECT_FALSE(CAPTUREDescribeKeysFault("1:a,2:space", text, sizeof text));
+    EXPECT_STREQ(text, "");
+    EXPECT_TRUE(CAPTUREDescribeKeysFault(nullptr, text, sizeof text));
+    // A short buffer is cut and terminated; none at all still answers.
+    char tiny[8];
+    EXPECT_TRUE(CAPTUREDescribeKeysFault("5:nosuchkey", tiny, sizeof tiny));
+    EXPECT_STREQ(tiny, "unknown");
+    EXPECT_TRUE(CAPTUREDescribeKeysFault("5:nosuchkey", nullptr, 0));
+    EXPECT_FALSE(CAPTUREDescribeKeysFault("5:q", nullptr, 0));
 }
 
 TEST(CaptureKeys, StoresOnlyWhatFits) {
