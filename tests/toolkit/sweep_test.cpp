@@ -26,7 +26,9 @@
 #include "effects/grid2d.h"
 #include "effects/laser.h"
 #include "effects/lframe.h"
+#include "effects/lspiral.h"
 #include "effects/lstars.h"
+#include "effects/raster.h"
 #include "effects/sinedots.h"
 #include "effects/sineline.h"
 #include "effects/spirals.h"
@@ -82,6 +84,8 @@ void Drop(GRID2D* p) { if (p != nullptr) GRID2DFree(&p); }
 void Drop(LASER* p) { if (p != nullptr) LASERFree(&p); }
 void Drop(LFRAME* p) { if (p != nullptr) LFRAMEFree(&p); }
 void Drop(LSTARS* p) { if (p != nullptr) LSTARSFree(&p); }
+void Drop(LSPIRAL* p) { if (p != nullptr) LSPIRALFree(&p); }
+void Drop(RASTER* p) { if (p != nullptr) RASTERFree(&p); }
 void Drop(SINELINE* p) { if (p != nullptr) SINELINEFree(&p); }
 void Drop(SPIRALS* p) { if (p != nullptr) SPIRALSFree(&p); }
 void Drop(MUSIC* p) { if (p != nullptr) MUSICFree(&p); }
@@ -281,6 +285,36 @@ void LfontSweep(void (*op)(LFONT*, uint32_t), Kit& k, uint32_t value) {
     f = BoundLfont(k.empty);
     op(f, value);
     Drop(f);
+}
+
+// An empty raster: no colours (count 0, a valid size), or a zeroed record.
+RASTER* EmptyRaster(bool zeroed) {
+    if (zeroed) return Zeroed<RASTER>();
+    RASTER* r = RASTERNew();
+    RASTERSetSize(r, 0);
+    return r;
+}
+
+// A raster operation on a null raster, on an empty one, and (for the image
+// operations) a null and an empty image.
+void RasterSweep(void (*op)(RASTER*), Kit& k) {
+    op(nullptr);
+    RASTER* r = EmptyRaster(k.zeroed);
+    op(r);
+    Drop(r);
+}
+
+template <typename... A>
+void RasterDrawSweep(void (*op)(const RASTER*, IMG*, A...), Kit& k,
+                     std::type_identity_t<A>... args) {
+    RASTER* r = RASTERNew();
+    op(nullptr, k.img, args...);
+    op(r, nullptr, args...);
+    op(r, k.empty, args...);
+    Drop(r);
+    r = EmptyRaster(k.zeroed);
+    op(r, k.img, args...);
+    Drop(r);
 }
 
 // [SECTION] The table
@@ -1867,6 +1901,140 @@ const Row kRows[] = {
         Drop(s);
     }},
 
+    // --- effects: RASTER (empty: no colours, or a zeroed record)
+    {"RASTER", "RASTERNew", [](Kit&) { Drop(RASTERNew()); }},
+    {"RASTER", "RASTERFree", [](Kit& k) { FreeSweep(RASTERFree, EmptyRaster(k.zeroed)); }},
+    {"RASTER", "RASTERToASCII", [](Kit& k) {
+        RASTER* r = EmptyRaster(k.zeroed);
+        EXPECT_EQ(RASTERToASCII(nullptr), nullptr);
+        EXPECT_EQ(RASTERToASCII(r), nullptr);
+        Drop(r);
+    }},
+    {"RASTER", "RASTERFromASCII", [](Kit&) { EXPECT_EQ(RASTERFromASCII(nullptr), nullptr); }},
+    {"RASTER", "RASTEREqual", [](Kit& k) {
+        RASTER* r = RASTERNew();
+        RASTER* e = EmptyRaster(k.zeroed);
+        EXPECT_FALSE(RASTEREqual(nullptr, r));
+        EXPECT_FALSE(RASTEREqual(r, nullptr));
+        EXPECT_FALSE(RASTEREqual(e, r));
+        EXPECT_FALSE(RASTEREqual(r, e));
+        (void)RASTEREqual(e, e);
+        Drop(r);
+        Drop(e);
+    }},
+    {"RASTER", "RASTERClone", [](Kit& k) {
+        EXPECT_EQ(RASTERClone(nullptr), nullptr);
+        RASTER* e = EmptyRaster(k.zeroed);
+        RASTER* c = RASTERClone(e);
+        if (c != nullptr) {
+            EXPECT_EQ(c->count, 0);
+        }
+        Drop(c);
+        Drop(e);
+    }},
+    {"RASTER", "RASTERSetSize", [](Kit& k) {
+        RASTERSetSize(nullptr, 4);
+        RASTER* r = EmptyRaster(k.zeroed);
+        RASTERSetSize(r, -1);
+        RASTERSetSize(r, 0);
+        EXPECT_EQ(r->count, 0);
+        Drop(r);
+    }},
+    {"RASTER", "RASTERClear", [](Kit& k) { RasterSweep(RASTERClear, k); }},
+    {"RASTER", "RASTERAdvance", [](Kit& k) {
+        EXPECT_EQ(RASTERAdvance(nullptr), 0);
+        RASTER* r = EmptyRaster(k.zeroed);
+        EXPECT_EQ(RASTERAdvance(r), 0);
+        Drop(r);
+    }},
+    {"RASTER", "RASTERSmooth", [](Kit& k) {
+        RASTERSmooth(nullptr, 2);
+        RASTER* r = EmptyRaster(k.zeroed);
+        RASTERSmooth(r, 2);
+        RASTERSmooth(r, INT32_MAX);
+        Drop(r);
+    }},
+    {"RASTER", "RASTERDrawRows", [](Kit& k) { RasterDrawSweep(RASTERDrawRows, k); }},
+    {"RASTER", "RASTERBlendRows", [](Kit& k) { RasterDrawSweep(RASTERBlendRows, k, 128); }},
+    {"RASTER", "RASTERDrawColumns", [](Kit& k) { RasterDrawSweep(RASTERDrawColumns, k); }},
+    {"RASTER", "RASTERFillRow", [](Kit& k) {
+        RASTERFillRow(nullptr, 1, 0, 0, 15);
+        RASTERFillRow(k.empty, 1, 0, 0, 15);
+        RASTERFillRow(k.img, 1, 0, INT32_MIN, INT32_MAX);
+    }},
+    {"RASTER", "RASTERBlendRow", [](Kit& k) {
+        RASTERBlendRow(nullptr, 1, 0, 0, 15, 128);
+        RASTERBlendRow(k.empty, 1, 0, 0, 15, 128);
+        RASTERBlendRow(k.img, 1, 0, INT32_MIN, INT32_MAX, INT32_MIN);
+        RASTERBlendRow(k.img, 1, 0, 0, 15, INT32_MAX);
+    }},
+    {"RASTER", "RASTERFillColumn", [](Kit& k) {
+        RASTERFillColumn(nullptr, 1, 0, 0, 15);
+        RASTERFillColumn(k.empty, 1, 0, 0, 15);
+        RASTERFillColumn(k.img, 1, 0, INT32_MIN, INT32_MAX);
+    }},
+    {"RASTER", "RASTERMix", [](Kit&) {
+        EXPECT_EQ(RASTERMix(0xFFFFFFFFu, 0xFFFFFFFFu, 0), 0x00FFFFFFu);
+        EXPECT_EQ(RASTERMix(0, 0x00FFFFFFu, RASTER_WEIGHT_MAX), 0x00FFFFFFu);
+    }},
+    {"RASTER", "RASTERLoad", [](Kit&) {
+        EXPECT_EQ(RASTERLoad(nullptr), nullptr);
+        EXPECT_EQ(RASTERLoad(""), nullptr);
+    }},
+    {"RASTER", "RASTERSave", [](Kit& k) {
+        const std::string path = ::testing::TempDir() + "sweep_raster_save";
+        RASTER* r = RASTERNew();
+        RASTER* e = EmptyRaster(k.zeroed);
+        EXPECT_FALSE(RASTERSave(nullptr, path.c_str()));
+        EXPECT_FALSE(RASTERSave(r, nullptr));
+        EXPECT_FALSE(RASTERSave(e, path.c_str()));
+        Drop(r);
+        Drop(e);
+        std::remove(path.c_str());
+    }},
+
+    // --- effects: LSPIRAL (empty: drawn into a 0 x 0 image, or without points)
+    {"LSPIRAL", "LSPIRALNew", [](Kit&) { Drop(LSPIRALNew()); }},
+    {"LSPIRAL", "LSPIRALFree", [](Kit&) {
+        FreeSweep(LSPIRALFree, LSPIRALNew());
+        FreeSweep(LSPIRALFree, Zeroed<LSPIRAL>());
+    }},
+    {"LSPIRAL", "LSPIRALToASCII", [](Kit&) { EXPECT_EQ(LSPIRALToASCII(nullptr), nullptr); }},
+    {"LSPIRAL", "LSPIRALFromASCII", [](Kit&) { EXPECT_EQ(LSPIRALFromASCII(nullptr), nullptr); }},
+    {"LSPIRAL", "LSPIRALEqual", [](Kit&) { EqualSweep(LSPIRALNew, LSPIRALEqual); }},
+    {"LSPIRAL", "LSPIRALCopy", [](Kit&) { EXPECT_EQ(LSPIRALCopy(nullptr), nullptr); }},
+    {"LSPIRAL", "LSPIRALCopyInto", [](Kit&) { CopyIntoSweep(LSPIRALNew, LSPIRALCopyInto); }},
+    {"LSPIRAL", "LSPIRALSetCount", [](Kit&) {
+        LSPIRALSetCount(nullptr, 4);
+        LSPIRAL* s = LSPIRALNew();
+        LSPIRALSetCount(s, 0);
+        LSPIRALSetCount(s, -1);
+        EXPECT_EQ(s->count, LSPIRAL_DEFAULT_COUNT);
+        Drop(s);
+    }},
+    {"LSPIRAL", "LSPIRALReset", [](Kit&) {
+        LSPIRALReset(nullptr);
+        LSPIRAL* s = Zeroed<LSPIRAL>();
+        LSPIRALReset(s);
+        Drop(s);
+    }},
+    {"LSPIRAL", "LSPIRALUpdate", [](Kit&) {
+        LSPIRALUpdate(nullptr);
+        LSPIRAL* s = Zeroed<LSPIRAL>();
+        LSPIRALUpdate(s);
+        s->count = 4;  // points still absent
+        LSPIRALUpdate(s);
+        Drop(s);
+    }},
+    {"LSPIRAL", "LSPIRALDraw", [](Kit& k) {
+        DrawSweep(LSPIRALNew, LSPIRALDraw, k);
+        LSPIRAL* s = Zeroed<LSPIRAL>();
+        LSPIRALDraw(s, k.img);
+        s->count = 4;
+        LSPIRALDraw(s, k.img);
+        Drop(s);
+    }},
+
     // --- sound: SAMPLE (empty: length 0)
     {"SAMPLE", "SAMPLENew", [](Kit&) { Drop(SAMPLENew()); }},
     {"SAMPLE", "SAMPLEFree", [](Kit&) { FreeSweep(SAMPLEFree, SAMPLENew()); }},
@@ -2328,6 +2496,20 @@ const Row kRows[] = {
         EXPECT_EQ(CAPTUREParseArgs(-1, args, &setup), CAPTURE_ARGS_BAD);
         const char* holes[] = {"demo_capture", nullptr, nullptr};
         EXPECT_EQ(CAPTUREParseArgs(3, holes, &setup), CAPTURE_ARGS_BAD);
+    }},
+    {"CAPTURE", "CAPTUREDescribeKeysFault", [](Kit&) {
+        char text[32];
+        EXPECT_TRUE(CAPTUREDescribeKeysFault(nullptr, text, sizeof text));
+        EXPECT_TRUE(CAPTUREDescribeKeysFault("5:nosuchkey", nullptr, 0));
+        EXPECT_TRUE(CAPTUREDescribeKeysFault("5:nosuchkey", text, 1));
+        EXPECT_STREQ(text, "");
+        EXPECT_FALSE(CAPTUREDescribeKeysFault("", text, sizeof text));
+    }},
+    {"CAPTURE", "CAPTUREArgsProblem", [](Kit&) {
+        CAPTURESetup setup{};
+        (void)CAPTUREParseArgs(0, nullptr, &setup);
+        ASSERT_NE(CAPTUREArgsProblem(), nullptr);
+        EXPECT_GT(std::strlen(CAPTUREArgsProblem()), 0u);
     }},
     {"CAPTURE", "CAPTUREStart", [](Kit&) { EXPECT_FALSE(CAPTUREStart(nullptr)); }},
     {"CAPTURE", "CAPTUREFlush", [](Kit&) { EXPECT_TRUE(CAPTUREFlush()); }},
