@@ -149,6 +149,10 @@ void SINELINEMove(SINELINE* s) {
 
 void SINELINEVertex(const SINELINE* s, const int32_t phases[6], int32_t w, int32_t h,
                     int32_t* x, int32_t* y) {
+    if (s == nullptr || phases == nullptr || x == nullptr || y == nullptr) {
+        SINELINEError();
+        return;
+    }
     *x = Wave(w >> 1, s->amplitudeA.x, phases[0], s->amplitudeB.x, phases[2],
               s->amplitudeC.x, phases[4]);
     *y = Wave(h >> 1, s->amplitudeA.y, phases[1], s->amplitudeB.y, phases[3],
@@ -156,6 +160,10 @@ void SINELINEVertex(const SINELINE* s, const int32_t phases[6], int32_t w, int32
 }
 
 void SINELINEPrepare(SINELINE* s, int32_t w, int32_t h, int32_t phases[6]) {
+    if (s == nullptr || phases == nullptr) {
+        SINELINEError();
+        return;
+    }
     s->size.x = w;
     s->size.y = h;
     s->amplitudeA.x = w >> 1;
@@ -173,6 +181,10 @@ void SINELINEPrepare(SINELINE* s, int32_t w, int32_t h, int32_t phases[6]) {
 }
 
 void SINELINEStep(const SINELINE* s, int32_t phases[6]) {
+    if (s == nullptr || phases == nullptr) {
+        SINELINEError();
+        return;
+    }
     phases[0] = AddPhase(phases[0], s->stepA.x);
     phases[1] = AddPhase(phases[1], s->stepA.y);
     phases[2] = AddPhase(phases[2], s->stepB.x);

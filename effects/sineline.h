@@ -76,7 +76,8 @@ void SINELINEDraw(SINELINE* s, IMG* img);       // count lines, vertex to previo
 // [SECTION] Shared with SINEDOTS
 // The vertex of the six phases (ax, ay, bx, by, cx, cy), about the centre of a
 // w x h image, with the amplitudes as stored: x = (w >> 1) + ((Aa.x * S[ax] +
-// Ab.x * S[bx] + Ac.x * S[cx]) >> 16), y likewise. s must be non-null.
+// Ab.x * S[bx] + Ac.x * S[cx]) >> 16), y likewise. These three refuse a null
+// object, phase array or result (reported, nothing written).
 void SINELINEVertex(const SINELINE* s, const int32_t phases[6], int32_t w, int32_t h,
                     int32_t* x, int32_t* y);
 // Sets size and amplitudes from a w x h image and loads the stored phases.
