@@ -37,7 +37,8 @@ void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, in
 // Before the demo's video part starts: asks for nearest-neighbour scaling and,
 // for a window, enlarges it by MOXA7730_SCALE, or else leaves the factor that
 // fits the desktop to SDLEDGEFitToDesktop. Settings the user made in the
-// environment are kept.
+// environment are kept. In a web page it does nothing (the page scales the
+// canvas with CSS, and the library there reads no such settings).
 void SDLEDGEFitWindow(uint32_t modeFlags);
 // Between the video part's start and the first mode: sets the factor that fits
 // the desktop, when SDLEDGEFitWindow left it to the desktop. Does nothing
@@ -45,6 +46,8 @@ void SDLEDGEFitWindow(uint32_t modeFlags);
 void SDLEDGEFitToDesktop();
 
 // [SECTION] The web page (sdl_page.cpp)
+// Whether the program runs in a web page (built by Emscripten).
+[[nodiscard]] bool SDLEDGEInPage();
 // Sleeps for the frame wait: SDL_Delay natively; in a web page a sleep that
 // unwinds to the browser, giving it a turn.
 void SDLEDGESleep(uint32_t ms);

@@ -15,6 +15,9 @@
 // The audio callback runs on that same thread, between turns, so the library's
 // audio lock is a no-op there; it is Emscripten's own SDL_LockAudio.
 // Natively a sleep is SDL_Delay and nothing else changes.
+//
+// The page's canvas keeps the picture's own 256 x 256 pixels, and the page
+// enlarges it with CSS; the window fitting of sdl_scale.cpp stands aside there.
 #include <cstddef>
 
 #include "platform/sdl/sdl_backend.h"
@@ -29,6 +32,14 @@ namespace {
 constinit bool pageHadTurn = true;
 }  // namespace
 #endif
+
+bool SDLEDGEInPage() {
+#ifdef __EMSCRIPTEN__
+    return true;
+#else
+    return false;
+#endif
+}
 
 void SDLEDGESleep(uint32_t ms) {
 #ifdef __EMSCRIPTEN__

@@ -48,6 +48,10 @@ int32_t SDLEDGEScaleFactor(int32_t desktopWidth, int32_t desktopHeight) {
 
 void SDLEDGEFitWindow(uint32_t modeFlags) {
     fitPending = false;
+    // A web page's canvas stays 256 x 256 and the page enlarges it with CSS:
+    // nothing to set, and no desktop to ask (the page's library would answer
+    // with the canvas's size, from a block it allocates for every question).
+    if (SDLEDGEInPage()) return;
     // Sharp pixels, full-screen or windowed.
     if (std::getenv(kLibraryMethod) == nullptr) setenv(kLibraryMethod, "nearest", 1);
     if ((modeFlags & SDL_FULLSCREEN) != 0 || std::getenv(kLibraryScaling) != nullptr) return;
