@@ -6,13 +6,12 @@
 #include <cstring>
 
 #include "platform/capture/capture.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     constexpr int32_t kMaxArgs = 64;
-    char* bytes = static_cast<char*>(std::malloc(size + 1));
+    char* bytes = FuzzText(data, size);
     if (bytes == nullptr) return 0;
-    if (size > 0) std::memcpy(bytes, data, size);
-    bytes[size] = '\0';
     const char* argv[kMaxArgs + 1];
     int32_t argc = 0;
     argv[argc++] = "demo_capture";

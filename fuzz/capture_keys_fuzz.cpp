@@ -9,12 +9,11 @@
 #include "platform/capture/capture.h"
 #include "platform/edge.h"
 #include "platform/fps.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    char* script = static_cast<char*>(std::malloc(size + 1));
+    char* script = FuzzText(data, size);
     if (script == nullptr) return 0;
-    if (size > 0) std::memcpy(script, data, size);
-    script[size] = '\0';
 
     const int32_t count = CAPTUREParseKeys(script, nullptr, 0);
     char fault[120];

@@ -8,6 +8,7 @@
 
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "fuzz/fuzz_text.h"
 
 namespace {
 bool TopBytesClear(const IMG* img) {
@@ -19,10 +20,8 @@ bool TopBytesClear(const IMG* img) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    char* text = static_cast<char*>(std::malloc(size + 1));
+    char* text = FuzzText(data, size);
     if (text == nullptr) return 0;
-    if (size > 0) std::memcpy(text, data, size);
-    text[size] = '\0';
 
     (void)IMGFindMarker(text, "P3\n");
     IMG* img = IMGFromASCII(text);

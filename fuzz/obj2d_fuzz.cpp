@@ -10,6 +10,7 @@
 #include "image/img.h"
 #include "vector/lfont.h"
 #include "vector/obj2d.h"
+#include "fuzz/fuzz_text.h"
 
 namespace {
 // The structural promise of every parsed object: two points per segment, and
@@ -28,10 +29,8 @@ void CheckShape(const OBJ2D* obj) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    char* text = static_cast<char*>(std::malloc(size + 1));
+    char* text = FuzzText(data, size);
     if (text == nullptr) return 0;
-    if (size > 0) std::memcpy(text, data, size);
-    text[size] = '\0';
 
     LIST* list = OBJ2DListFromASCII(text);
     if (list == nullptr) std::abort();  // only a null text gives no list

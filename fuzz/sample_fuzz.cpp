@@ -6,12 +6,11 @@
 #include <cstring>
 
 #include "sound/sample.h"
+#include "fuzz/fuzz_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    char* text = static_cast<char*>(std::malloc(size + 1));
+    char* text = FuzzText(data, size);
     if (text == nullptr) return 0;
-    if (size > 0) std::memcpy(text, data, size);
-    text[size] = '\0';
     SAMPLE* s = SAMPLEFromASCII(text);
     std::free(text);
     if (s != nullptr) {
