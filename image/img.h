@@ -169,8 +169,11 @@ void IMGScale(const IMG* src, IMG* dst);
 // size it declares gives null, checked before anything is allocated.
 //
 // Files: IMGSave writes binary PPM, "P6\n<width> <height>\n255\n" and three
-// bytes a pixel; false (reported, no file left behind) for an empty image or
-// when any write fails. IMGLoad reads P1 to P6 from a file, IMGFromPNM from
+// bytes a pixel; false (reported) for an empty image or when any write fails.
+// A regular file at the path is replaced only by a complete picture (written
+// beside it, then renamed over it): a failed save leaves it as it was, and
+// leaves no file where there was none. A FIFO or a device is written in place
+// and never removed. IMGLoad reads P1 to P6 from a file, IMGFromPNM from
 // `length` bytes in memory; neither scales by the maximum. Both give null
 // (reported) on an unknown format, a zero size, a size the remaining data
 // cannot hold, and data that ends early. Round trips are exact for pixels

@@ -8,7 +8,13 @@
 // the size it announces. Input that ends early gives null, never a partly
 // filled image. A file is read whole and parsed by the same reader as memory,
 // under the file's rules (see PNM reader below).
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -192,18 +198,29 @@ IMG* IMGFromASCII(const char* text) {
 
 // ---------------------------------------------------------------------------
 // [SECTION] Binary PPM file
+//
+// A save never harms what the path held before it. What is at the path
+// decides how the picture goes there:
+//   - nothing: a new file is written beside it and renamed to it;
+//   - a regular file (through any symbolic links): the new file is written
+//     beside the file itself, takes its permission bits (and, where allowed,
+//     its owner), and is renamed over it, so the old picture stays whole until
+//     the new one is complete. The links stay as they were; other hard links
+//     keep the old picture. A file this process may not write is refused, as
+//     opening it for writing would be;
+//   - a folder: refused;
+//   - anything else (a FIFO, a device, a socket, a link to nothing): written
+//     in place, as opening it for writing does, and never removed.
+// The new file is "<target>.<pid>-<n>.tmp", created exclusively (no existing
+// file is ever opened by that name) with the permissions fopen gives a new
+// file, 0666 less the umask. A failed save removes that file and nothing else.
+// Nothing is synced to the disk: the rename keeps the old picture until the
+// new one is written, not across a power cut.
 
-bool IMGSave(const IMG* img, const char* fileName) {
-    if (img == nullptr || img->pixels == nullptr || fileName == nullptr || img->width <= 0 ||
-        img->height <= 0) {
-        IMGError();
-        return false;
-    }
-    FILE* f = std::fopen(fileName, "wb");
-    if (f == nullptr) {
-        IMGError();
-        return false;
-    }
+namespace {
+// Writes the P6 form of img to f and closes f; true when every byte went out
+// and the close succeeded.
+bool WritePPM(const IMG* img, FILE* f) {
     bool ok = std::fprintf(f, "P6\n%d %d\n255\n", img->width, img->height) > 0;
     unsigned char chunk[3 * 1024];
     size_t used = 0;
@@ -219,8 +236,67 @@ bool IMGSave(const IMG* img, const char* fileName) {
         }
     }
     const bool closed = std::fclose(f) == 0;
-    if (!ok || !closed) {
-        std::remove(fileName);  // no partial file left behind
+    return ok && closed;
+}
+
+std::atomic<uint32_t> tempCount{0};  // the <n> of the new files' names
+
+// Writes img into a new file beside target and renames it to target; `old`
+// is target's status when a regular file is there, else null.
+bool ReplaceFile(const IMG* img, const char* target, const struct stat* old) {
+    const size_t size = std::strlen(target) + 48;
+    char* temp = static_cast<char*>(std::malloc(size));
+    if (temp == nullptr) return false;
+    int fd = -1;
+    for (int tries = 0; tries < 100 && fd < 0; ++tries) {
+        std::snprintf(temp, size, "%s.%ld-%u.tmp", target, static_cast<long>(getpid()),
+                      static_cast<unsigned>(tempCount.fetch_add(1)));
+        fd = open(temp, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        std::free(temp);
+        return false;
+    }
+    if (old != nullptr) {
+        if (fchown(fd, old->st_uid, old->st_gid) != 0) {
+            // not allowed (the process does not own the old file): it keeps its owner
+        }
+        (void)fchmod(fd, old->st_mode & 07777);
+    }
+    FILE* f = fdopen(fd, "wb");
+    if (f == nullptr) close(fd);
+    const bool ok = f != nullptr && WritePPM(img, f) && std::rename(temp, target) == 0;
+    if (!ok) unlink(temp);  // the file this save created, nothing else
+    std::free(temp);
+    return ok;
+}
+
+bool Save(const IMG* img, const char* fileName) {
+    struct stat at;
+    if (lstat(fileName, &at) != 0) return errno == ENOENT && ReplaceFile(img, fileName, nullptr);
+    struct stat st;
+    const bool found = stat(fileName, &st) == 0;  // through links
+    if (found && S_ISDIR(st.st_mode)) return false;
+    if (found && S_ISREG(st.st_mode)) {
+        if (access(fileName, W_OK) != 0) return false;
+        char* real = realpath(fileName, nullptr);  // rename over the file, not a link to it
+        const bool ok = real != nullptr && ReplaceFile(img, real, &st);
+        std::free(real);
+        return ok;
+    }
+    FILE* f = std::fopen(fileName, "wb");
+    return f != nullptr && WritePPM(img, f);
+}
+}  // namespace
+
+bool IMGSave(const IMG* img, const char* fileName) {
+    if (img == nullptr || img->pixels == nullptr || fileName == nullptr || img->width <= 0 ||
+        img->height <= 0) {
+        IMGError();
+        return false;
+    }
+    if (!Save(img, fileName)) {
         IMGError();
         return false;
     }

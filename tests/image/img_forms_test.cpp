@@ -3,7 +3,10 @@
 // comments, huge sizes, long digit runs), which must give null quickly.
 #include <dirent.h>
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <poll.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -12,6 +15,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/report.h"
@@ -181,20 +185,96 @@ TEST(ImgForms, SaveWritesTheHeaderAndThreeBytesAPixel) {
     EXPECT_EQ(before + 4, REPORTCount());
 }
 
-// Saves a 100 x 100 image where files may not grow past 1000 bytes; exits 0
-// when the save failed and left no file behind. Run in a child process.
-void SaveUnderASizeLimit(const std::string& path) {
+// A new private folder for the saves of one test.
+std::string Folder(const char* name) {
+    const std::string dir = Scratch(name);
+    mkdir(dir.c_str(), 0777);
+    return dir;
+}
+
+int EntriesIn(const std::string& dir) {
+    int n = 0;
+    DIR* d = opendir(dir.c_str());
+    for (dirent* e; d != nullptr && (e = readdir(d)) != nullptr;) n += e->d_name[0] != '.';
+    if (d != nullptr) closedir(d);
+    return n;
+}
+
+// Saves a 100 x 100 image where files may not grow past 1000 bytes, over
+// `before` ("" for no file); exits 0 when the save failed and left the folder
+// as it was. Run in a child process.
+void SaveUnderASizeLimit(const std::string& dir, const std::string& before) {
+    const std::string path = dir + "/limited.ppm";
+    if (!before.empty()) WriteFile(path, before);
     signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{1000, 1000};
     setrlimit(RLIMIT_FSIZE, &limit);
     IMG* img = Sized(100, 100);
     const bool saved = IMGSave(img, path.c_str());
     IMGFree(&img);
-    std::exit(!saved && !Exists(path) ? 0 : 1);
+    const bool kept = before.empty() ? !Exists(path) : ReadFile(path) == before;
+    std::exit(!saved && kept && EntriesIn(dir) == (before.empty() ? 0 : 1) ? 0 : 1);
 }
 
-TEST(ImgForms, SaveThatCannotWriteEverythingLeavesNoFile) {
-    EXPECT_EXIT(SaveUnderASizeLimit(Scratch("limited.ppm")), ::testing::ExitedWithCode(0), "");
+TEST(ImgForms, SaveThatCannotWriteEverythingLeavesWhatWasThere) {
+    const std::string dir = Folder("limited");
+    EXPECT_EXIT(SaveUnderASizeLimit(dir, ""), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(SaveUnderASizeLimit(dir, "P6\n1 1\n255\nabc"), ::testing::ExitedWithCode(0), "");
+    std::remove((dir + "/limited.ppm").c_str());
+    rmdir(dir.c_str());
+}
+
+// A FIFO whose reader takes one byte and leaves: the save fails on the
+// broken pipe, and the FIFO is still there.
+TEST(ImgForms, FailedSaveIntoAFifoLeavesTheFifo) {
+    const std::string path = Folder("fifo") + "/pipe";
+    ASSERT_EQ(0, mkfifo(path.c_str(), 0600));
+    struct sigaction ignore {}, saved {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGPIPE, &ignore, &saved);
+    std::thread reader([&path] {
+        const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK);
+        pollfd p{fd, POLLIN, 0};
+        char byte;
+        if (poll(&p, 1, 5000) == 1) (void)!read(fd, &byte, 1);
+        close(fd);
+    });
+    Img big(Sized(300, 300));  // more than a pipe holds
+    EXPECT_FALSE(IMGSave(big.get(), path.c_str()));
+    reader.join();
+    sigaction(SIGPIPE, &saved, nullptr);
+    struct stat st {};
+    EXPECT_TRUE(lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+    std::remove(path.c_str());
+    rmdir(path.substr(0, path.rfind('/')).c_str());
+}
+
+// A new file has the permissions of the umask, a replaced one keeps its own,
+// and a link to a file is written through, the link kept.
+TEST(ImgForms, SaveReplacesAFileWithItsPermissionsAndLinks) {
+    const std::string dir = Folder("modes");
+    const std::string path = dir + "/a.ppm", link = dir + "/link.ppm";
+    Img one(Sized(1, 1));
+    const mode_t mask = umask(027);
+    ASSERT_TRUE(IMGSave(one.get(), path.c_str()));
+    umask(mask);
+    struct stat st {};
+    ASSERT_EQ(0, stat(path.c_str(), &st));
+    EXPECT_EQ(0640u, st.st_mode & 07777);
+    chmod(path.c_str(), 0604);
+    ASSERT_EQ(0, symlink("a.ppm", link.c_str()));
+    Img two(FromPixels(2, 1, {0x414243, 0x444546}));
+    ASSERT_TRUE(IMGSave(two.get(), link.c_str()));
+    EXPECT_EQ("P6\n2 1\n255\nABCDEF", ReadFile(path));
+    ASSERT_EQ(0, lstat(link.c_str(), &st));
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    ASSERT_EQ(0, stat(path.c_str(), &st));
+    EXPECT_EQ(0604u, st.st_mode & 07777);
+    EXPECT_FALSE(IMGSave(two.get(), dir.c_str()));  // a folder
+    EXPECT_EQ(2, EntriesIn(dir));
+    std::remove(link.c_str());
+    std::remove(path.c_str());
+    rmdir(dir.c_str());
 }
 
 TEST(ImgForms, RoundTripsThroughFilesAndMemory) {
