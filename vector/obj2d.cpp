@@ -97,7 +97,7 @@ Pose PoseOf(const OBJ2D* obj) {
     p.py = static_cast<uint32_t>(obj->position->y);
     p.turn = obj->angle != 0;
     p.s = SINE_TABLE[obj->angle & SINE_MASK];
-    p.c = SINE_TABLE[(obj->angle + 256) & SINE_MASK];
+    p.c = SINE_TABLE[(static_cast<uint32_t>(obj->angle) + 256u) & SINE_MASK];  // wraps, defined
     return p;
 }
 

@@ -135,7 +135,7 @@ void VEC2DRotate(VEC2D* v, int32_t angle) {
     }
     if (angle == 0) return;
     const int64_t s = SINE_TABLE[angle & SINE_MASK];
-    const int64_t c = SINE_TABLE[(angle + 256) & SINE_MASK];
+    const int64_t c = SINE_TABLE[(static_cast<uint32_t>(angle) + 256u) & SINE_MASK];  // wraps, defined
     const int64_t x = v->x;
     const int64_t y = v->y;
     // 64-bit products: the same values as 32-bit ones wherever those do not

@@ -125,10 +125,11 @@ TEST(Vec2d, RotationMixesBothCoordinates) {
         {1000, -700, -300, -31580, -8545, -936, -782},
         {-5, -9, 700, -29956, -13094, -7, 8},
         {20000, -30000, 333, 29085, -14912, 17526, 31404},
+        {100, 50, INT32_MAX, 0, 32766, 99, 49},  // the cosine's index wraps: 1023 + 256
     };
     for (const Case& k : cases) {
         EXPECT_EQ(k.s, SINE_TABLE[k.angle & SINE_MASK]);
-        EXPECT_EQ(k.c, SINE_TABLE[(k.angle + 256) & SINE_MASK]);
+        EXPECT_EQ(k.c, SINE_TABLE[(static_cast<uint32_t>(k.angle) + 256u) & SINE_MASK]);
         Vec v(At(k.x, k.y, 0x00ABCDEFu));
         VEC2DRotate(v.get(), k.angle);
         EXPECT_EQ(k.wantX, v->x) << k.x << ", " << k.y << " by " << k.angle;
