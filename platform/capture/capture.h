@@ -101,8 +101,12 @@ extern const char* const CAPTURE_USAGE;
 // output files and arranges for CAPTUREFlush to run at process exit. SIGINT,
 // SIGTERM, SIGHUP and SIGPIPE are caught from then on: the run stops at the
 // next keyboard poll (as on the window's close request) or presentation, the
-// files completed, with status 0 (1 when an output could not be written). False,
-// with a message on standard error, when an output cannot be created.
+// files completed, with status 0 (1 when an output could not be written). A
+// stop also ends a write blocked on a pipe nobody reads: the raw pictures end
+// there, the last one possibly cut short (a blocked WAV or hash pipe counts as
+// not written). A second SIGINT, SIGTERM or SIGHUP ends the process at once,
+// by that signal. False, with a message on standard error, when an output
+// cannot be created.
 [[nodiscard]] bool CAPTUREStart(const CAPTURESetup* setup);
 // Writes out everything pending, completes the WAV header and closes the
 // files. Safe to call at any time and more than once (later calls find nothing

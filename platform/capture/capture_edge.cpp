@@ -99,6 +99,16 @@ std::recursive_mutex& AudioMutex() {
     return *mutex;
 }
 
+// A request to stop from outside (SIGINT, SIGTERM, SIGHUP) or a reader of an
+// output that went away (SIGPIPE). The handler only records it; the run then
+// leaves through the normal exit path at the next keyboard poll (as the
+// window's close request) or presentation, so that the exit handler completes
+// the files. A write that SIGPIPE interrupted fails on its own and ends the
+// run with status 1. A second SIGINT, SIGTERM or SIGHUP ends the process at
+// once, by that signal, whatever it is waiting for.
+volatile std::sig_atomic_t stopSignal = 0;
+bool stopDelivered = false;  // the poll has handed the request over once
+
 // An output file could not be written (errno tells why): the first such
 // failure is reported, and the file is marked for removal.
 void FailOutput(bool* bad, const char* path) {
@@ -149,6 +159,24 @@ void PullAudio() {
     }
 }
 
+// Writes size bytes to fd, going on after a short write, with write(2) rather
+// than through a stdio buffer, so that nothing is left to flush at exit. Once a
+// stop is asked for, nothing more is written (a picture begun is cut short):
+// the reader may have stopped reading, and a write blocked on it ends with the
+// signal.
+enum class Wrote { kAll, kStopped, kFailed };  // kFailed: errno says why
+Wrote WriteWhole(int fd, const uint8_t* data, size_t size) {
+    while (size > 0) {
+        if (stopSignal != 0) return Wrote::kStopped;
+        const ssize_t n = write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return Wrote::kFailed;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return Wrote::kAll;
+}
+
 // Raw pictures sample the virtual screen on a fixed 25-per-second grid: picture
 // k shows what the screen shows at the end of [k, k + 1) 25ths of a second, so
 // a video of them lasts exactly as long as the audio pulled by then, whatever
@@ -181,9 +209,10 @@ void WriteRaw() {
             }
             converted = true;
         }
-        if (std::fwrite(cap.rawRow, 1, bytes, cap.raw) != bytes) {
-            FailOutput(&cap.rawBad, cap.rawPath);
-            return;
+        const Wrote wrote = WriteWhole(fileno(cap.raw), cap.rawRow, bytes);
+        if (wrote != Wrote::kAll) {
+            if (wrote == Wrote::kFailed) FailOutput(&cap.rawBad, cap.rawPath);
+            return;  // stopped: the presentation leaves through the exit path
         }
         cap.rawFrames++;
     }
@@ -258,24 +287,28 @@ bool StartFailed(const char* path) {
     return false;
 }
 
-// A request to stop from outside (SIGINT, SIGTERM, SIGHUP) or a reader of an
-// output that went away (SIGPIPE). The handler only records it; the run then
-// leaves through the normal exit path at the next keyboard poll (as the
-// window's close request) or presentation, so that the exit handler completes
-// the files. A write that SIGPIPE interrupted fails on its own and ends the
-// run with status 1.
-volatile std::sig_atomic_t stopSignal = 0;
-bool stopDelivered = false;  // the poll has handed the request over once
-
-extern "C" void OnStopSignal(int /*signal*/) { stopSignal = 1; }
+extern "C" void OnStopSignal(int signal) {
+    if (stopSignal != 0 && signal != SIGPIPE) {  // asked again: end now, by this signal
+        struct sigaction fallback {};
+        fallback.sa_handler = SIG_DFL;
+        sigemptyset(&fallback.sa_mask);
+        sigaction(signal, &fallback, nullptr);
+        raise(signal);  // blocked while the handler runs, delivered as it returns
+        return;
+    }
+    stopSignal = 1;
+}
 
 // A signal the parent set to be ignored stays ignored (nohup, a background job
 // of a shell): whoever started the run asked for it to survive that signal.
+// Without SA_RESTART: a signal ends a write blocked on a full pipe (EINTR or a
+// short count), so a stop reaches the exit path even when the reader of an
+// output has stopped reading.
 void CatchStopSignals() {
     struct sigaction action {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
+    action.sa_flags = 0;
     for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) {
         struct sigaction inherited {};
         if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;

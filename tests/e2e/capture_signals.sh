@@ -64,3 +64,56 @@ grep -q '^demo_capture: cannot write /dev/stdout: Broken pipe' "$WORK/pipe.err" 
 size=$(stat -c %s "$WORK/pipe.wav")
 wav_check "$WORK/pipe.wav" $(((size - 44) / 2))
 pass "SIGPIPE: status 1, the WAV complete ($size bytes)"
+
+# --raw into a FIFO whose reader never reads: the capture blocks in the write
+# once the pipe is full. SIGTERM ends that write and the run (status 0, the WAV
+# and the hashes complete). With the hashes going there as well, the exit path
+# blocks again in their last flush: a second SIGTERM ends the process at once.
+blocked_in_write() {
+  for _ in $(seq 100); do
+    grep -q pipe_write "/proc/$1/wchan" 2>/dev/null && return 0
+    kill -0 "$1" 2>/dev/null || fail "demo_capture ended before the signal"
+    sleep 0.05
+  done  # no such kernel symbol: the pipe is full by now in any case
+}
+# wait_at_most SECONDS PID: waits for PID and sets $status; fails after SECONDS.
+wait_at_most() {
+  for _ in $(seq $(($1 * 20))); do
+    kill -0 "$2" 2>/dev/null || break
+    sleep 0.05
+  done
+  if kill -0 "$2" 2>/dev/null; then
+    kill -KILL "$2"
+    fail "demo_capture still runs $1 s after the signal"
+  fi
+  status=0
+  wait "$2" || status=$?
+}
+mkfifo "$WORK/raw.fifo"
+set -m
+sleep 600 <"$WORK/raw.fifo" >/dev/null 2>&1 &
+reader=$!
+trap 'kill "$reader" 2>/dev/null; cleanup_work' EXIT
+"$CAPTURE" --frames 1000000 --raw "$WORK/raw.fifo" --wav "$WORK/stalled.wav" \
+  --hashes "$WORK/stalled.txt" >/dev/null 2>"$WORK/stalled.err" &
+pid=$!
+blocked_in_write "$pid"
+kill -TERM "$pid"
+wait_at_most 10 "$pid"
+expect_status stalled 0
+last_frame=$(tail -n 1 "$WORK/stalled.txt" | cut -d' ' -f2)
+[ "$last_frame" -gt 0 ] || fail "stalled --raw: no frame was presented"
+wav_check "$WORK/stalled.wav" $((last_frame * 1764))
+pass "stalled --raw: SIGTERM ends the blocked write, status 0 after frame $last_frame, files complete"
+
+"$CAPTURE" --frames 1000000 --raw "$WORK/raw.fifo" --hashes "$WORK/raw.fifo" >/dev/null \
+  2>"$WORK/twice.err" &
+pid=$!
+blocked_in_write "$pid"
+kill -TERM "$pid"
+sleep 0.3
+kill -TERM "$pid"
+wait_at_most 10 "$pid"
+expect_status twice 143
+set +m
+pass "a second SIGTERM ends a run whose exit is blocked at once (status 143)"
