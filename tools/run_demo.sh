@@ -6,24 +6,36 @@
 #
 # usage: tools/run_demo.sh [--headless] [OUT_DIR]
 #   --headless  capture even when a display works
-#   OUT_DIR     where the capture goes (default: capture/ in the repository)
+#   OUT_DIR     where the capture goes, from the folder you run this in
+#               (default: capture/ in the repository)
+# Environment: BUILD_DIR, a build folder whose programs are run as they are,
+# without installing or building anything (default: build/release in the
+# repository, installed and built when needed).
 set -euo pipefail
-cd "$(dirname "$0")/.."
 
 headless=0
 if [ "${1:-}" = "--headless" ]; then
   headless=1
   shift
 fi
-out=${1:-capture}
-build=build/release
+# Paths given by the caller are taken from the caller's folder.
+from_here() { case "$1" in /*) echo "$1" ;; *) echo "$PWD/$1" ;; esac; }
+out=""
+[ -z "${1:-}" ] || out=$(from_here "$1")
+build=""
+[ -z "${BUILD_DIR:-}" ] || build=$(from_here "$BUILD_DIR")
+cd "$(dirname "$0")/.."
+out=${out:-$PWD/capture}
 
-tools/setup.sh
-if [ ! -x "$build/demo_window" ] || [ ! -x "$build/demo_capture" ]; then
-  cmake --preset release >/dev/null
+if [ -z "$build" ]; then
+  build=build/release
+  tools/setup.sh
+  if [ ! -x "$build/demo_window" ] || [ ! -x "$build/demo_capture" ]; then
+    cmake --preset release >/dev/null
+  fi
+  # Incremental: does nothing when the programs are up to date.
+  cmake --build --preset release --target demo_window demo_fullscreen demo_capture
 fi
-# Incremental: does nothing when the programs are up to date.
-cmake --build --preset release --target demo_window demo_fullscreen demo_capture
 
 display_works() {
   [ -n "${DISPLAY:-}" ] || return 1
@@ -40,8 +52,9 @@ fi
 if [ "$headless" -eq 0 ]; then
   echo "No display found (DISPLAY is ${DISPLAY:-unset} or does not answer)."
 fi
+mkdir -p -- "$out"
+out=$(cd -- "$out" && pwd)
 echo "Running the headless demo_capture: 250 frames, ten seconds of demo, into $out/"
-mkdir -p "$out"
 rm -f -- "$out"/frame-*.png  # frames of an earlier capture
 "$build/demo_capture" --frames 250 --out "$out" --every 5 --wav "$out/demo.wav" \
   --hashes "$out/hashes.txt"
