@@ -8,8 +8,25 @@ for tool in ffmpeg ffprobe; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/setup.sh installs ffmpeg)"
 done
 
+# SECONDS and SCALE are decimal, leading zeros or not, and checked: a stand-in
+# demo_capture that fails at once shows what the first line made of them.
+mkdir "$WORK/fake"
+printf '#!/bin/sh\nexit 1\n' >"$WORK/fake/demo_capture"
+chmod +x "$WORK/fake/demo_capture"
+make_fake() { BUILD_DIR="$WORK/fake" bash "$SRC_DIR/tools/make_video.sh" "$1" "$WORK/x.mp4" >"$WORK/fake.log" 2>&1; }
+SCALE=010 make_fake 08 && fail "make_video.sh succeeded without pictures"
+grep -q '^make_video: 200 frames (8 s) at 2560 x 2560 ' "$WORK/fake.log" || fail "SECONDS 08, SCALE 010: $(cat "$WORK/fake.log")"
+for bad in "017 2" "3 99999999999" "3 1x"; do
+  status=0
+  SCALE=${bad% *} make_fake "${bad#* }" || status=$?
+  [ "$status" -eq 2 ] && grep -q 'must be a whole number from 1 to' "$WORK/fake.log" ||
+    fail "SCALE ${bad% *}, SECONDS ${bad#* }: status $status, $(cat "$WORK/fake.log")"
+done
+pass "SECONDS and SCALE are read as decimal and checked"
+
 BUILD_DIR="$BIN_DIR" X264_PRESET=veryfast bash "$SRC_DIR/tools/make_video.sh" 2 "$WORK/v.mp4" \
   >"$WORK/make.log" 2>&1 || { cat "$WORK/make.log" >&2; fail "make_video.sh failed"; }
+grep -q $'\r' "$WORK/make.log" && fail "progress shown with no terminal: $(cat -A "$WORK/make.log")"
 
 probe() { ffprobe -v error -select_streams "$1" -show_entries "$2" -of default=nw=1:nk=1 "$WORK/v.mp4"; }
 [ "$(ffprobe -v error -show_entries stream=codec_type -of csv=p=0 "$WORK/v.mp4" | sort | tr '\n' ' ')" = "audio video " ] ||
