@@ -214,6 +214,8 @@ IMG* IMGFromASCII(const char* text) {
 // The new file is "<target>.<pid>-<n>.tmp", created exclusively (no existing
 // file is ever opened by that name) with the permissions fopen gives a new
 // file, 0666 less the umask. A failed save removes that file and nothing else.
+// So a save needs a folder it may write to, even where the file itself may be
+// written: where it cannot create the new file, it fails and changes nothing.
 // Nothing is synced to the disk: the rename keeps the old picture until the
 // new one is written, not across a power cut.
 
