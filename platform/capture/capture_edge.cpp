@@ -106,7 +106,8 @@ std::recursive_mutex& AudioMutex() {
 // the files. A write that SIGPIPE interrupted fails on its own and ends the
 // run with status 1. A second SIGINT, SIGTERM or SIGHUP ends the process at
 // once, by that signal, whatever it is waiting for.
-volatile std::sig_atomic_t stopSignal = 0;
+volatile std::sig_atomic_t stopSignal = 0;  // any of the four
+volatile std::sig_atomic_t stopAsked = 0;   // SIGINT, SIGTERM or SIGHUP
 bool stopDelivered = false;  // the poll has handed the request over once
 
 // An output file could not be written (errno tells why): the first such
@@ -163,11 +164,11 @@ void PullAudio() {
 // than through a stdio buffer, so that nothing is left to flush at exit. Once a
 // stop is asked for, nothing more is written (a picture begun is cut short):
 // the reader may have stopped reading, and a write blocked on it ends with the
-// signal.
+// signal. A reader that went away (SIGPIPE) is a failed write, not a stop.
 enum class Wrote { kAll, kStopped, kFailed };  // kFailed: errno says why
 Wrote WriteWhole(int fd, const uint8_t* data, size_t size) {
     while (size > 0) {
-        if (stopSignal != 0) return Wrote::kStopped;
+        if (stopAsked != 0) return Wrote::kStopped;
         const ssize_t n = write(fd, data, size);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return Wrote::kFailed;
@@ -288,7 +289,11 @@ bool StartFailed(const char* path) {
 }
 
 extern "C" void OnStopSignal(int signal) {
-    if (stopSignal != 0 && signal != SIGPIPE) {  // asked again: end now, by this signal
+    if (signal == SIGPIPE) {
+        stopSignal = 1;
+        return;
+    }
+    if (stopAsked != 0) {  // asked again: end now, by this signal
         struct sigaction fallback {};
         fallback.sa_handler = SIG_DFL;
         sigemptyset(&fallback.sa_mask);
@@ -296,6 +301,7 @@ extern "C" void OnStopSignal(int signal) {
         raise(signal);  // blocked while the handler runs, delivered as it returns
         return;
     }
+    stopAsked = 1;
     stopSignal = 1;
 }
 

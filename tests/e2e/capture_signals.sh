@@ -65,6 +65,16 @@ size=$(stat -c %s "$WORK/pipe.wav")
 wav_check "$WORK/pipe.wav" $(((size - 44) / 2))
 pass "SIGPIPE: status 1, the WAV complete ($size bytes)"
 
+# The raw pictures read by a pipe that closes early: a failed write too, not a
+# stop, though the write it cuts short had written part of a picture.
+set +e +o pipefail
+"$CAPTURE" --frames 1000000 --raw - 2>"$WORK/rawpipe.err" | head -c 100000 >/dev/null
+status=${PIPESTATUS[0]}
+set -e -o pipefail
+expect_status rawpipe 1
+grep -q '^demo_capture: cannot write -: Broken pipe' "$WORK/rawpipe.err" || fail "SIGPIPE on --raw: no message"
+pass "SIGPIPE on --raw: status 1"
+
 # --raw into a FIFO whose reader never reads: the capture blocks in the write
 # once the pipe is full. SIGTERM ends that write and the run (status 0, the WAV
 # and the hashes complete). With the hashes going there as well, the exit path
