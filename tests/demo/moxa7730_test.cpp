@@ -9,8 +9,10 @@
 #include "core/list.h"
 #include "core/rng.h"
 #include "platform/fps.h"
+#include "platform/sdlkbd.h"
 #include "sound/music.h"
 #include "sound/sample.h"
+#include "tests/demo/demo_support.h"
 
 namespace {
 
@@ -75,6 +77,17 @@ TEST(Keys, SpaceRequestsTheNextSceneOnce) {
     MOXA7730HandleKey(' ');
     EXPECT_TRUE(MOXA7730SceneShouldEnd());
     EXPECT_FALSE(MOXA7730SceneShouldEnd());  // the scene loop cleared the request
+}
+
+TEST(Keys, AHeldKeyActsOnce) {
+    StartOnce();
+    const uint8_t before = blurOn;
+    kbd->keys[0] = 'b';  // pressed, and no release reported yet
+    MOXA7730PollKeys();
+    MOXA7730PollKeys();
+    EXPECT_EQ(before ^ 1, blurOn);
+    EXPECT_EQ(0, kbd->keys[0]);
+    MOXA7730HandleKey('b');
 }
 
 TEST(Keys, OtherCodesChangeNothing) {

@@ -370,6 +370,85 @@ TEST(Frames, FirstFrameOfSceneAPutsTheBarsOnTheirColumns) {
     EXPECT_EQ(14, barCursor->position);  // moved on by its step for the next frame
 }
 
+// Exact pixels of one frame of scenes B, C and D, worked out by hand from the
+// scenes' rules and the sine table, so that a regenerated golden file cannot
+// hide a fault in a scene.
+TEST(Frames, SceneBMixesColumnAndRowBandsAtWorkedPixels) {
+    StartOnce();
+    MOXA7730SetUpB();
+    frameCount = 100;
+    MOXA7730DrawB(1);
+    frameCount = 0;
+    // Column 128 reads S[28] = 5602 and S[428] = 15976: index 262 + 1497 =
+    // 1759, the fourth band rising at 223: 0x00DFDF. Row 200 reads S[500] =
+    // 2210 and S[0]: index 103, the first band: 0x670000. The mix is the mean.
+    EXPECT_EQ(0x336F6Fu, IMGGetPixel(imgWork, 128, 200));
+    // Column 200: S[100] = 18868, S[500]: 884 + 207 = 1091, the third band at
+    // 67: 0x004300. Row 10: S[310] = 30919, S[834] = -30037: 1449 - 2816 (the
+    // shift rounds down) + 3072 = 1705, the fourth band at 169: 0x00A9A9.
+    EXPECT_EQ(0x007654u, IMGGetPixel(imgWork, 200, 10));
+    // Column 10: S[934] = -17018, S[310]: 2100, the fifth band at 52: 0x34.
+    // Row 50: S[350] = 27356, S[874] = -25955: 1920, the fourth at 127.
+    EXPECT_EQ(0x003F59u, IMGGetPixel(imgWork, 10, 50));
+}
+
+TEST(Frames, SceneCRowsRepeatOneTextInTheirOwnColours) {
+    StartOnce();
+    MOXA7730SetUpC();
+    colourStride = 5;
+    swayPhase = 0;
+    for (int32_t i = 0; i < SCROLLER_COUNT; ++i) {
+        LSCROLLSet(scrollers[i], scrollText, writer8, imgWork);  // the text's start
+        scrollers[i]->offset = 0;
+        scrollers[i]->y = 8 * i;
+    }
+    IMGClear(imgWork);
+    const int32_t n = 1000;
+    MOXA7730DrawC(n);
+    // Row i is row 0's picture 8 i lower, in palette colour n + 5 i.
+    for (int32_t i : {1, 7, 31}) {
+        const auto colour = static_cast<uint32_t>(palette->values[(n + 5 * i) % PALETTE_SIZE]);
+        int lit = 0;
+        for (int32_t y = 0; y < 8; ++y) {
+            for (int32_t x = 0; x < 256; ++x) {
+                const uint32_t here = IMGGetPixel(imgWork, x, 8 * i + y);
+                ASSERT_EQ(IMGGetPixel(imgWork, x, y) != 0, here != 0) << i << ": " << x << "," << y;
+                if (here == 0) continue;
+                ASSERT_EQ(colour, here) << i << ": " << x << "," << y;
+                ++lit;
+            }
+        }
+        EXPECT_GT(lit, 0) << i;
+    }
+    // Then each row steps by its sway, S[32 i] * 8 >> 15, and by 3: row 8 by
+    // 7 and 3 (one character of 8, and 2); row 24 by -8 (a negative multiple:
+    // back two characters, offset 8) and 3 (one forward, offset 3).
+    EXPECT_EQ(2, scrollers[8]->offset);
+    EXPECT_EQ(1, scrollers[8]->cursor->position);
+    EXPECT_EQ(3, scrollers[24]->offset);
+    EXPECT_EQ(SCROLL_TEXT_LENGTH - 1, scrollers[24]->cursor->position);
+}
+
+TEST(Frames, SceneDMovesTheSecondSpiralAfterItsUpdate) {
+    StartOnce();
+    MOXA7730SetUpD();  // both centres back at (128, 128)
+    IMGClear(imgWork);
+    frameCount = 256;
+    MOXA7730DrawD(1);
+    // Updated round the old centre, drawn last: its point 0 shows its colour.
+    EXPECT_EQ(128, spiral2->points[0]);
+    EXPECT_EQ(128, spiral2->points[1]);
+    EXPECT_EQ(spiral2->colour, IMGGetPixel(imgWork, 128, 128));
+    // Then the path: x = 128 + (S[512] * 64 >> 15) = 128, y = 128 + (S[768] *
+    // 64 >> 15) = 128 - 64.
+    EXPECT_EQ(128, spiral2->centre.x);
+    EXPECT_EQ(64, spiral2->centre.y);
+    IMGClear(imgWork);
+    MOXA7730DrawD(1);
+    EXPECT_EQ(spiral2->colour, IMGGetPixel(imgWork, 128, 64));
+    frameCount = 0;
+}
+
 TEST(Frames, CreditPageDropsALineEvery16FramesAndWraps) {
     StartOnce();
     textPos = nullptr;

@@ -104,6 +104,23 @@ TEST(Grid2d, MoveWrapsRoundTheFaces) {
         EXPECT_EQ(c.wantY, p[1]) << std::hex << c.y;
         EXPECT_EQ(c.wantZ, p[2]) << std::hex << c.z;
     }
+
+    // A box of 40 x 20 x 10: each axis wraps at its own size, both ways.
+    Img img(Sized(64, 64));
+    Grid g(OneParticle(img.get(), 39 << 16, 19 << 16, 9 << 16, 0x10000, 0x10000, 0x10000));
+    g->width = 40;
+    g->height = 20;
+    g->depth = 10;
+    GRID2DMove(g.get());
+    const int32_t* p = ParticleOf(g.get(), 0);
+    EXPECT_EQ(0, p[0]);
+    EXPECT_EQ(0, p[1]);
+    EXPECT_EQ(0, p[2]);
+    ParticleOf(g.get(), 0)[3] = ParticleOf(g.get(), 0)[4] = ParticleOf(g.get(), 0)[5] = -0x10000;
+    GRID2DMove(g.get());
+    EXPECT_EQ(39 << 16, p[0]);
+    EXPECT_EQ(19 << 16, p[1]);
+    EXPECT_EQ(9 << 16, p[2]);
 }
 
 TEST(Grid2d, MoveWaitsForAnImageAndTurnsAwayFromLitPixels) {

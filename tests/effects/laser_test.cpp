@@ -77,6 +77,8 @@ TEST(Laser, BounceTurnsAlongTheEdges) {
         {200, 3, 0, -8, 200, 0, -8, 0},      // top, right half: turns left
         {100, 100, 3, -4, 103, 96, 3, -4},   // inside: a plain step
         {254, 254, 5, 5, 255, 249, 0, -5},   // right edge first; the y step uses the new vy
+        {250, 128, 8, 0, 255, 120, 0, -8},   // the middle row belongs to the lower half
+        {128, 250, 0, 8, 128, 255, -8, 0},   // the middle column to the right half
     };
     Img img(Sized(256, 256));
     for (const Case& c : cases) {

@@ -104,6 +104,16 @@ TEST(LFrame, ParallelAndAcrossStartsPickTheirEdges) {
         EXPECT_NE(0, a);
         EXPECT_NE(0, b);
         EXPECT_NE(a, b) << seed;
+        // Both run round the same way: seen from the centre, the cross product
+        // of place and velocity has one sign for the two ends.
+        const auto turn = [](const VEC2D* p, const VEC2D* v) {
+            const int64_t cross = (2 * int64_t{p->x} - (w - 1)) * v->y -
+                                  (2 * int64_t{p->y} - (h - 1)) * v->x;
+            return (cross > 0) - (cross < 0);
+        };
+        EXPECT_NE(0, turn(f->positions->start, f->velocities->start));
+        EXPECT_EQ(turn(f->positions->start, f->velocities->start),
+                  turn(f->positions->end, f->velocities->end)) << seed;
         // Both endpoints then circulate on the border, inside the frame.
         for (int step = 0; step < 300; ++step) {
             LFRAMEMove(f.get());

@@ -86,6 +86,14 @@ TEST(LSpiral, UpdateFigures) {
     EXPECT_EQ(-229, p[254]);  // point 127: rho 1016, indices 896 and 128
     EXPECT_EQ(487, p[255]);
 
+    // Unequal steps: y keeps index 256 at every point while x turns.
+    s->pointStep.y = 0;
+    LSPIRALUpdate(s.get());
+    EXPECT_EQ(135, s->points[4]);  // point 2: x index 256, rho 16
+    EXPECT_EQ(135, s->points[5]);
+    EXPECT_EQ(-229, s->points[254]);
+    EXPECT_EQ(635, s->points[255]);  // 128 + (32766 * 1016 >> 16)
+
     // With speed -16 from angle 5 the angle wraps to 1013 (and y with it).
     s->angle = {5, 261, 0};
     s->speed = {-16, -16, 0};

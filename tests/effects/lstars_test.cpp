@@ -88,6 +88,9 @@ TEST(LStars, MoveWrapsRoundTheWorkedRows) {
         {255, 5, 0x10000, 0, 256, 5},     // inside the margin of 2: kept
         {256, 5, 0x10000, 0, 257, 5},
         {257, 5, 0x10000, 0, -1, 5},      // column 258: back at -1
+        {257, 5, 0x18000, 0, 258, 5},     // 1.5 pixels a move: margin 3 keeps 258.5
+        {258, 5, 0x18000, 0, -2, 5},      // 259.5: back at 1 - 3
+        {4, 5, -0x18000, 0, 252, 5},      // margin -3: column 2.5 is gone, back at 256 - 3 - 1
     };
     for (const Case& c : cases) {
         Stars s(OneStar(c.x, c.y, c.vx, c.vy));

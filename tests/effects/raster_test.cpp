@@ -243,6 +243,13 @@ TEST(Raster, LinePrimitivesClampToTheImage) {
     IMG empty{4, 4, nullptr};
     RASTERFillColumn(&empty, 1u, 0, 0, 1);
     EXPECT_EQ(before + 2, REPORTCount());
+
+    // A last row one past the image stops at its bottom row: the row after it
+    // in memory (here a spare one) stays as it was.
+    std::vector<uint32_t> spare(4 * 3, 0);
+    IMG top{4, 2, spare.data()};
+    RASTERFillColumn(&top, 7u, 1, 0, 2);
+    EXPECT_EQ(std::vector<uint32_t>({0, 7, 0, 0, 0, 7, 0, 0, 0, 0, 0, 0}), spare);
 }
 
 TEST(Raster, WholeImagePaintersMatchThePerPixelReference) {

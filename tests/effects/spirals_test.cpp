@@ -101,6 +101,15 @@ TEST(Spirals, MoveWrapsAnglesAndReplacesPastTheMaximum) {
     EXPECT_EQ(11, p[2]);
     EXPECT_LE(q[2], 383);
     EXPECT_EQ((q[0] + 256) % 1024, q[1]);
+
+    // Exactly the maximum is not past it: kept, no draws.
+    q[0] = 5;
+    q[1] = 261;
+    q[2] = 255;
+    EXPECT_EQ(0, DrawsMade([&] { SPIRALSMove(s.get()); }));
+    EXPECT_EQ(256, q[2]);
+    EXPECT_EQ(6, q[0]);
+    EXPECT_EQ(262, q[1]);
 }
 
 TEST(Spirals, DrawSetsTheSizeThatBoundsNewRadii) {

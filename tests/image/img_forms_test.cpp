@@ -344,6 +344,40 @@ TEST(ImgForms, WhereTheFileAndMemoryRulesDiffer) {
     EXPECT_EQ(0xFFFFFFu, white->pixels[0]);
 }
 
+// The readers at their edges: a file longer than the first block read, padded
+// P4 rows over several rows, the shortest text form.
+TEST(ImgForms, ReadersAtTheirEdges) {
+    RNGSeed(31u);
+    Img big(Random(200, 200));  // 120 000 bytes of pixels: the first read holds 65 536
+    const std::string path = Scratch("big.ppm");
+    ASSERT_TRUE(IMGSave(big.get(), path.c_str()));
+    Img loaded(IMGLoad(path.c_str()));
+    std::remove(path.c_str());
+    ASSERT_NE(nullptr, loaded.get());
+    EXPECT_TRUE(IMGEqual(big.get(), loaded.get()));
+
+    // Each row of P4 starts on a whole byte: 10 columns take 2 bytes a row.
+    const std::string twoRows("P4\n10 2\n\xFF\xC0\x00\x40", 12);
+    for (bool file : {true, false}) {
+        Img whole(file ? LoadBytes(twoRows) : Pnm(twoRows));
+        ASSERT_NE(nullptr, whole.get()) << (file ? "file" : "memory");
+        EXPECT_EQ(0xFFFFFFu, IMGGetPixel(whole.get(), 9, 0));
+        EXPECT_EQ(0u, IMGGetPixel(whole.get(), 0, 1));
+        EXPECT_EQ(0xFFFFFFu, IMGGetPixel(whole.get(), 9, 1));
+        const uint64_t before = REPORTCount();
+        const std::string short3 = twoRows.substr(0, 11);  // three of the four data bytes
+        EXPECT_EQ(nullptr, Img(file ? LoadBytes(short3) : Pnm(short3)).get())
+            << (file ? "file" : "memory");
+        EXPECT_EQ(before + 1, REPORTCount());
+    }
+
+    Img least(IMGFromASCII("IMG{\nP3\n1 1\n255\n1 2 3"));
+    ASSERT_NE(nullptr, least.get());
+    EXPECT_EQ(1, least->width);
+    EXPECT_EQ(1, least->height);
+    EXPECT_EQ(0x010203u, least->pixels[0]);
+}
+
 TEST(ImgForms, HostileInputGivesNullQuicklyWithoutLeakingTheFile) {
     const std::vector<std::string> hostile = {
         "",

@@ -152,7 +152,9 @@ void ExpectSame(const Filter& f, int32_t sw, int32_t sh, int32_t dw, int32_t dh)
 TEST(ImgFxFilters, EveryFilterMatchesTheModelForManySizes) {
     RNGSeed(2024u);
     for (const Filter& f : AllFilters()) {
-        for (int32_t w = 1; w <= 9; ++w) ExpectSame(f, w, 3, w, 3);
+        // Every width up to 40: each vector width (4, 8, 16) leaves every
+        // length of tail, and a tail that ran on would reach the next row.
+        for (int32_t w = 1; w <= 40; ++w) ExpectSame(f, w, 3, w, 3);
         ExpectSame(f, 256, 4, 256, 4);
         ExpectSame(f, 37, 5, 20, 3);   // destination smaller: the rest is dropped
         ExpectSame(f, 13, 3, 40, 6);   // destination larger: the rest is untouched
@@ -233,6 +235,21 @@ TEST(ImgFxFilters, Blur5OfALonePixelLeavesTheRowsAboveAndBelowBlack) {
     Img dst(Sized(7, 3));
     IMGFXBlur5(src.get(), dst.get());
     ExpectPicture(dst.get(), {".......", ".#####.", "......."});
+}
+
+TEST(ImgFxFilters, FiveTapRowsStayInTheirRowAtEveryWidth) {
+    // A lone white pixel at the start of row 1: row 0 ends just before it in
+    // memory, and must stay black whatever the width.
+    for (int32_t w = 1; w <= 40; ++w) {
+        Img src(Sized(w, 2));
+        IMGSetPixel(src.get(), 0, 1, 0xFFFFFF);
+        for (const auto& run : {IMGFXBlur5, +[](const IMG* s, IMG* d) { IMGFXGlow5(s, d, 0); }}) {
+            Img dst(Sized(w, 2));
+            run(src.get(), dst.get());
+            for (int32_t x = 0; x < w; ++x)
+                ASSERT_EQ(0u, IMGGetPixel(dst.get(), x, 0)) << "width " << w << " column " << x;
+        }
+    }
 }
 
 TEST(ImgFxFilters, HugeRadiiFinishAndAverageTheWholeImage) {

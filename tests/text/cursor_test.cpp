@@ -187,6 +187,12 @@ TEST(CursorX, WorkedPositionsAndValues) {
     EXPECT_EQ(20, c->value);  // (50 - 30) mod 100
     EXPECT_EQ(7, c->step);
     EXPECT_EQ(3, c->offsetStep);
+
+    // A smaller size reduces the position it finds, and the value with it.
+    CURSORXSet(c.get(), 1024, 900, 1, 0, 2);
+    CURSORXSetSize(c.get(), 100);
+    EXPECT_EQ(0, c->position);
+    EXPECT_EQ(0, c->value);
 }
 
 TEST(CursorX, OffsetWrapsAndTheSumWidens) {

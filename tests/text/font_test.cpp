@@ -101,7 +101,8 @@ TEST(Font, HexLinesAndTexts) {
     FONTDrawHex32(f.get(), 0x0001ABCD);
     EXPECT_EQ(60, f->penX);
     FONTDrawHex16(f.get(), 0xFFFFBEEF);
-    EXPECT_EQ("A50001ABCDBEEF", Codes(target.get(), 0, 14));
+    FONTDrawHex8(f.get(), 0x99);  // the last decimal digit, both nibbles
+    EXPECT_EQ("A50001ABCDBEEF99", Codes(target.get(), 0, 16));
 
     f->penX = 6;
     f->penY = 6;

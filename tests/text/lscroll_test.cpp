@@ -99,6 +99,25 @@ TEST(Lscroll, StepWorkedFigures) {
     }
 }
 
+TEST(Lscroll, ScaleTwoDoublesTheAdvanceOfStepAndDraw) {
+    Row r;
+    r.font->scale->x = 2;
+    r.font->scale->y = 2;
+    r.s->speed = 20;  // one character of 16 pixels and 4 more
+    LSCROLLStep(r.s.get());
+    EXPECT_EQ(4, r.s->offset);
+    EXPECT_EQ(1, r.s->cursor->position);
+    LSCROLLDraw(r.s.get());
+    // "B" pushed 4 pixels out on the left: the next corners at 12, 28, ...
+    EXPECT_EQ("CDEFGHIJABCDEFGH", RowCodes(r.img.get(), 0, 16, 16, 12));
+    // A window of 64 pixels holds 64 / 16 + 2 characters: "B" to "G".
+    Img narrow(Sized(256, 16));
+    r.s->image = narrow.get();
+    r.s->width = 64;
+    LSCROLLDraw(r.s.get());
+    EXPECT_EQ("CDEFG..", RowCodes(narrow.get(), 0, 16, 7, 12));
+}
+
 TEST(Lscroll, OffsetPlusSpeedWidens) {
     Row r;
     r.s->offset = 7;

@@ -116,6 +116,13 @@ TEST(Csine, RaysStartAtTheImageCentre) {
     }
     EXPECT_EQ(0x00FFFFFFu, IMGGetPixel(img.get(), 128, 128));
     EXPECT_EQ(0x00FFFFFFu, IMGGetPixel(img.get(), 151, 204));  // a ray's far end
+
+    // The centre is the image's, not the figure's (still 256 x 256).
+    Img small(Sized(100, 60));
+    CSINEDrawRays(f.get(), small.get());
+    EXPECT_EQ(50, Seg(f.get(), 0)->start->x);
+    EXPECT_EQ(30, Seg(f.get(), 0)->start->y);
+    EXPECT_EQ(0x00FFFFFFu, IMGGetPixel(small.get(), 50, 30));
 }
 
 TEST(Csine, RandomizedFieldsAfterSeeding) {

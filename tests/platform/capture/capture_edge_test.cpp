@@ -279,6 +279,38 @@ TEST(CaptureRaw, PicturesOnATwentyFifthOfASecondGrid) {
     std::remove(raw.c_str());
 }
 
+TEST(CaptureRaw, AStartBetweenTwoGridPointsWaitsForTheNext) {
+    const std::string raw = Temp("late.rgb");
+    int32_t depth = 0;
+    bool flip = false;
+    ASSERT_TRUE(EDGEVideoOpen(2, 1, 0x10000001u, &depth, &flip));
+    frameRate = 50;
+    if (CAPTUREClockMicros() % 40000u == 0) {  // off the grid of 25ths
+        frameCount++;
+        FPSTick();
+    }
+    CAPTURESetup setup{};
+    setup.every = 1;
+    setup.rawPath = raw.c_str();
+    ASSERT_TRUE(CAPTUREStart(&setup));
+    const uint64_t next = (CAPTUREClockMicros() / 40000u + 1) * 40000u;
+
+    // Blue until the first grid point after the start, red once past it: the
+    // only picture is the one ending the first whole 25th.
+    const uint32_t blue[2] = {0x0000FFu, 0x0000FFu};
+    const uint32_t red[2] = {0xFF0000u, 0x123456u};
+    EDGEVideoPresent(blue, 2, 1, 2);
+    for (int i = 0; i < 4 && CAPTUREClockMicros() <= next; ++i) {
+        frameCount++;
+        FPSTick();
+        EDGEVideoPresent(CAPTUREClockMicros() > next ? red : blue, 2, 1, 2);
+    }
+    frameRate = 25;
+    ASSERT_TRUE(CAPTUREFlush());
+    EXPECT_EQ(std::string("\xFF\x00\x00\x12\x34\x56", 6), ReadFile(raw));
+    std::remove(raw.c_str());
+}
+
 TEST(CaptureStart, RefusesOutputsItCannotCreate) {
     const std::string file = Temp("plain_file");
     { std::ofstream(file) << "x"; }

@@ -107,6 +107,16 @@ TEST(SdlScale, FitWindowSetsOnlyWhatTheUserLeftOpen) {
         if (!wasUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);
     }
     {
+        EnvGuard guard;  // a factor the user sets between the two steps is kept
+        SDLEDGEFitWindow(SDLDPY_FLAGS_WINDOW);
+        setenv("SDL12COMPAT_WINDOW_SCALING", "5", 1);
+        const bool wasUp = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+        ASSERT_TRUE(wasUp || SDL_InitSubSystem(SDL_INIT_VIDEO) == 0);
+        SDLEDGEFitToDesktop();
+        EXPECT_EQ(Env("SDL12COMPAT_WINDOW_SCALING"), "5");
+        if (!wasUp) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    }
+    {
         EnvGuard guard;  // a chosen factor leaves nothing to the desktop
         setenv("MOXA7730_SCALE", "1", 1);
         SDLEDGEFitWindow(SDLDPY_FLAGS_WINDOW);
