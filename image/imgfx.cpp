@@ -27,6 +27,9 @@
 #else
 #define IMGFX_SIMD 0
 #endif
+#if defined(__wasm_simd128__)  // a page's build: WebAssembly's 128-bit lanes, no CPU check
+#include <wasm_simd128.h>
+#endif
 
 const char* const IMGFX_IDENTITY[5] = {"IMGFX   ", "20120515", "Vaskoril", "C       ",
                                        "CODE    "};
@@ -177,7 +180,8 @@ static_assert(WeightSum(kBlur3, 3) == 3 && WeightSum(kBlur121, 3) == 4 &&
 // ---------------------------------------------------------------------------
 // [SECTION] Row kernels of the five-tap filters
 //
-// Exactness of the vector forms, 4 (SSE2), 8 (AVX2) or 16 (AVX-512) pixels a step,
+// Exactness of the vector forms, 4 (SSE2, WebAssembly SIMD), 8 (AVX2) or 16
+// (AVX-512) pixels a step,
 // each loaded five times at offsets -2 .. +2:
 //   blur: the bytes widen to 16-bit lanes (zero-extended); the largest sum,
 //         8 x 255 = 2040, fits, so the adds are exact; the logical right shift
@@ -329,6 +333,54 @@ int32_t Glow5Sse2(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32
     return x;
 }
 
+#endif
+
+#if defined(__wasm_simd128__)
+// The SSE2 forms in WebAssembly's lanes. The glow's shift count is a plain
+// integer here, as the instruction takes it (SSE2's count lives in a vector).
+int32_t Blur5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
+    const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
+    for (; x + 4 <= end; x += 4) {
+        const v128_t a = wasm_v128_load(s + x - 2);
+        const v128_t b = wasm_v128_load(s + x - 1);
+        const v128_t c = wasm_v128_load(s + x);
+        const v128_t e = wasm_v128_load(s + x + 1);
+        const v128_t f = wasm_v128_load(s + x + 2);
+        v128_t lo = wasm_i16x8_add(
+            wasm_i16x8_add(wasm_u16x8_extend_low_u8x16(a), wasm_u16x8_extend_low_u8x16(b)),
+            wasm_i16x8_add(wasm_u16x8_extend_low_u8x16(e), wasm_u16x8_extend_low_u8x16(f)));
+        v128_t hi = wasm_i16x8_add(
+            wasm_i16x8_add(wasm_u16x8_extend_high_u8x16(a), wasm_u16x8_extend_high_u8x16(b)),
+            wasm_i16x8_add(wasm_u16x8_extend_high_u8x16(e), wasm_u16x8_extend_high_u8x16(f)));
+        lo = wasm_i16x8_add(lo, wasm_i16x8_shl(wasm_u16x8_extend_low_u8x16(c), 2));
+        hi = wasm_i16x8_add(hi, wasm_i16x8_shl(wasm_u16x8_extend_high_u8x16(c), 2));
+        const v128_t out = wasm_u8x16_narrow_i16x8(wasm_u16x8_shr(lo, 3), wasm_u16x8_shr(hi, 3));
+        wasm_v128_store(d + x, wasm_v128_and(out, colour));
+    }
+    return x;
+}
+
+int32_t Glow5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32_t shift) {
+    const v128_t keep = wasm_i8x16_splat(static_cast<int8_t>(0xFFu >> shift));
+    const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
+    const auto down = [&](v128_t v) { return wasm_v128_and(wasm_u16x8_shr(v, shift), keep); };
+    for (; x + 4 <= end; x += 4) {
+        const v128_t a = wasm_v128_load(s + x - 2);
+        const v128_t b = wasm_v128_load(s + x - 1);
+        const v128_t c = wasm_v128_load(s + x);
+        const v128_t e = wasm_v128_load(s + x + 1);
+        const v128_t f = wasm_v128_load(s + x + 2);
+        v128_t sum = wasm_u8x16_add_sat(c, down(a));
+        sum = wasm_u8x16_add_sat(sum, down(b));
+        sum = wasm_u8x16_add_sat(sum, down(e));
+        sum = wasm_u8x16_add_sat(sum, down(f));
+        wasm_v128_store(d + x, wasm_v128_and(sum, colour));
+    }
+    return x;
+}
+#endif
+
+#if IMGFX_SIMD
 // Checked once each: the machine runs AVX2, AVX-512 with byte and word lanes.
 bool HasAvx2() {
     static const bool has = __builtin_cpu_supports("avx2") != 0;
@@ -368,6 +420,8 @@ void FiveRow(const uint32_t* s, uint32_t* d, int32_t sw, int32_t cols, Five kind
         if (HasAvx2()) x = Glow5Avx2(s, d, x, inner, shift);
         x = Glow5Sse2(s, d, x, inner, shift);
     }
+#elif defined(__wasm_simd128__)
+    x = kind == Five::kBlur ? Blur5Wasm(s, d, x, inner) : Glow5Wasm(s, d, x, inner, shift);
 #endif
     for (; x < inner; ++x) {
         d[x] = kind == Five::kBlur ? Blur5Of(s[x - 2], s[x - 1], s[x], s[x + 1], s[x + 2])
