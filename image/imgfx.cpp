@@ -336,8 +336,7 @@ int32_t Glow5Sse2(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32
 #endif
 
 #if defined(__wasm_simd128__)
-// The SSE2 forms in WebAssembly's lanes. The glow's shift count is a plain
-// integer here, as the instruction takes it (SSE2's count lives in a vector).
+// The SSE2 forms in WebAssembly's lanes.
 int32_t Blur5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
     const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
     for (; x + 4 <= end; x += 4) {
@@ -360,10 +359,15 @@ int32_t Blur5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
     return x;
 }
 
-int32_t Glow5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32_t shift) {
-    const v128_t keep = wasm_i8x16_splat(static_cast<int8_t>(0xFFu >> shift));
+// The shift is a template argument: LLVM 14 takes a shift count splatted
+// outside the loop for a vector of counts and shifts lane by lane, while a
+// constant count is one instruction. GlowShift caps the count at 8.
+template <uint32_t kShift>
+int32_t Glow5WasmBy(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
+    static_assert(kShift <= 8);
+    const v128_t keep = wasm_i8x16_splat(static_cast<int8_t>(0xFFu >> kShift));
     const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
-    const auto down = [&](v128_t v) { return wasm_v128_and(wasm_u16x8_shr(v, shift), keep); };
+    const auto down = [&](v128_t v) { return wasm_v128_and(wasm_u16x8_shr(v, kShift), keep); };
     for (; x + 4 <= end; x += 4) {
         const v128_t a = wasm_v128_load(s + x - 2);
         const v128_t b = wasm_v128_load(s + x - 1);
@@ -377,6 +381,20 @@ int32_t Glow5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32
         wasm_v128_store(d + x, wasm_v128_and(sum, colour));
     }
     return x;
+}
+
+int32_t Glow5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32_t shift) {
+    switch (shift) {
+        case 0: return Glow5WasmBy<0>(s, d, x, end);
+        case 1: return Glow5WasmBy<1>(s, d, x, end);
+        case 2: return Glow5WasmBy<2>(s, d, x, end);
+        case 3: return Glow5WasmBy<3>(s, d, x, end);
+        case 4: return Glow5WasmBy<4>(s, d, x, end);
+        case 5: return Glow5WasmBy<5>(s, d, x, end);
+        case 6: return Glow5WasmBy<6>(s, d, x, end);
+        case 7: return Glow5WasmBy<7>(s, d, x, end);
+        default: return Glow5WasmBy<8>(s, d, x, end);
+    }
 }
 #endif
 
