@@ -6,7 +6,10 @@
 # The scenes run endless nested loops on the page's only thread, so the
 # program is rewritten by Asyncify: a frame's wait unwinds to the browser and
 # resumes where it left off. The output is moxa7730.js with moxa7730.wasm;
-# tools/build_web.sh puts them beside the page of web/.
+# tools/build_web.sh puts them beside the page of web/. The `web-simd` preset
+# builds the same program with WebAssembly SIMD (-msimd128: the pixel kernels
+# take their 128-bit forms) as moxa7730-simd.js with moxa7730-simd.wasm; the
+# page loads that one where the browser runs SIMD.
 
 # Emscripten's SDL 1.2 headers are on its default include path; the library
 # itself is JavaScript, linked in with -sUSE_SDL=1.
@@ -27,5 +30,7 @@ add_executable(moxa7730 ${CMAKE_SOURCE_DIR}/demo/modes/mode_window.cpp
 target_compile_options(moxa7730 PRIVATE ${MOXA_TOOLKIT_FLAGS})
 target_link_libraries(moxa7730 PRIVATE moxa_demo moxa_platform_web)
 target_link_options(moxa7730 PRIVATE ${MOXA_WEB_LINK_FLAGS})
-set_target_properties(moxa7730 PROPERTIES SUFFIX ".js"
+set(MOXA_WEB_PROGRAM moxa7730 CACHE STRING "The page program's file name, without .js")
+set_target_properties(moxa7730 PROPERTIES SUFFIX ".js" OUTPUT_NAME ${MOXA_WEB_PROGRAM}
                       LINK_DEPENDS ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js)
+
