@@ -15,6 +15,9 @@
 #if defined(__SSE2__)
 #include <immintrin.h>
 #endif
+#if defined(__wasm_simd128__)  // a page's build: WebAssembly's 128-bit lanes, no CPU check
+#include <wasm_simd128.h>
+#endif
 
 #include "core/report.h"
 #include "image/img.h"
@@ -136,6 +139,37 @@ bool HasAvx2() {
 }
 #endif
 
+#if defined(__wasm_simd128__)
+// The SSE2 forms in WebAssembly's lanes.
+int32_t HalfWasm(uint32_t* p, int32_t i, int32_t n, uint32_t k) {
+    const v128_t kv = wasm_i32x4_splat(static_cast<int32_t>(k));
+    const v128_t low7 = wasm_i32x4_splat(0x007F7F7F);
+    for (; i + 4 <= n; i += 4) {
+        const v128_t v = wasm_v128_load(p + i);
+        const v128_t both = wasm_v128_and(v, kv);
+        const v128_t half = wasm_v128_and(wasm_u32x4_shr(wasm_v128_xor(v, kv), 1), low7);
+        wasm_v128_store(p + i, wasm_i32x4_add(both, half));
+    }
+    return i;
+}
+
+int32_t MixWasm(uint32_t* p, int32_t i, int32_t n, uint32_t k, uint32_t w) {
+    const v128_t keep = wasm_i16x8_splat(static_cast<int16_t>(RASTER_WEIGHT_MAX - w));
+    const v128_t cw = wasm_i16x8_mul(wasm_u16x8_extend_low_u8x16(wasm_i32x4_splat(static_cast<int32_t>(k))),
+                                     wasm_i16x8_splat(static_cast<int16_t>(w)));
+    const v128_t low24 = wasm_i32x4_splat(0x00FFFFFF);
+    for (; i + 4 <= n; i += 4) {
+        const v128_t v = wasm_v128_load(p + i);
+        v128_t lo = wasm_u16x8_extend_low_u8x16(v);
+        v128_t hi = wasm_u16x8_extend_high_u8x16(v);
+        lo = wasm_u16x8_shr(wasm_i16x8_add(wasm_i16x8_mul(lo, keep), cw), 8);
+        hi = wasm_u16x8_shr(wasm_i16x8_add(wasm_i16x8_mul(hi, keep), cw), 8);
+        wasm_v128_store(p + i, wasm_v128_and(wasm_u8x16_narrow_i16x8(lo, hi), low24));
+    }
+    return i;
+}
+#endif
+
 // Mixes n pixels with one colour at weight w (0 .. 256), as RASTERMix does.
 void BlendSpan(uint32_t* p, int32_t n, uint32_t colour, uint32_t w) {
     const uint32_t k = colour & 0xFFFFFFu;
@@ -144,6 +178,8 @@ void BlendSpan(uint32_t* p, int32_t n, uint32_t colour, uint32_t w) {
 #if defined(__SSE2__)
         if (HasAvx2()) i = HalfAvx2(p, i, n, k);
         i = HalfSse2(p, i, n, k);
+#elif defined(__wasm_simd128__)
+        i = HalfWasm(p, i, n, k);
 #endif
         for (; i < n; ++i) p[i] = (p[i] & k) + (((p[i] ^ k) >> 1) & 0x7F7F7Fu);
         return;
@@ -151,6 +187,8 @@ void BlendSpan(uint32_t* p, int32_t n, uint32_t colour, uint32_t w) {
 #if defined(__SSE2__)
     if (HasAvx2()) i = MixAvx2(p, i, n, k, w);
     i = MixSse2(p, i, n, k, w);
+#elif defined(__wasm_simd128__)
+    i = MixWasm(p, i, n, k, w);
 #endif
     for (; i < n; ++i) p[i] = RASTERMix(p[i], colour, w);
 }

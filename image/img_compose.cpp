@@ -12,6 +12,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__wasm_simd128__)  // a page's build: WebAssembly's 128-bit lanes
+#include <wasm_simd128.h>
+#endif
 
 namespace {
 constexpr bool kReport = false;  // build-time error switch (same as img.cpp)
@@ -187,6 +190,15 @@ size_t SubtractVectors(uint32_t* p, size_t n, uint32_t subtrahend) {
         _mm_storeu_si128(v + 1, _mm_subs_epu8(a1, c));
         _mm_storeu_si128(v + 2, _mm_subs_epu8(a2, c));
         _mm_storeu_si128(v + 3, _mm_subs_epu8(a3, c));
+    }
+    return i;
+}
+#elif defined(__wasm_simd128__)
+size_t SubtractVectors(uint32_t* p, size_t n, uint32_t subtrahend) {
+    const v128_t c = wasm_i32x4_splat(static_cast<int32_t>(subtrahend));
+    size_t i = 0;
+    for (; i + 4 <= n; i += 4) {
+        wasm_v128_store(p + i, wasm_u8x16_sub_sat(wasm_v128_load(p + i), c));
     }
     return i;
 }

@@ -27,6 +27,9 @@
 #else
 #define IMGFX_SIMD 0
 #endif
+#if defined(__wasm_simd128__)  // a page's build: WebAssembly's 128-bit lanes, no CPU check
+#include <wasm_simd128.h>
+#endif
 
 const char* const IMGFX_IDENTITY[5] = {"IMGFX   ", "20120515", "Vaskoril", "C       ",
                                        "CODE    "};
@@ -177,7 +180,8 @@ static_assert(WeightSum(kBlur3, 3) == 3 && WeightSum(kBlur121, 3) == 4 &&
 // ---------------------------------------------------------------------------
 // [SECTION] Row kernels of the five-tap filters
 //
-// Exactness of the vector forms, 4 (SSE2), 8 (AVX2) or 16 (AVX-512) pixels a step,
+// Exactness of the vector forms, 4 (SSE2, WebAssembly SIMD), 8 (AVX2) or 16
+// (AVX-512) pixels a step,
 // each loaded five times at offsets -2 .. +2:
 //   blur: the bytes widen to 16-bit lanes (zero-extended); the largest sum,
 //         8 x 255 = 2040, fits, so the adds are exact; the logical right shift
@@ -329,6 +333,72 @@ int32_t Glow5Sse2(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32
     return x;
 }
 
+#endif
+
+#if defined(__wasm_simd128__)
+// The SSE2 forms in WebAssembly's lanes.
+int32_t Blur5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
+    const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
+    for (; x + 4 <= end; x += 4) {
+        const v128_t a = wasm_v128_load(s + x - 2);
+        const v128_t b = wasm_v128_load(s + x - 1);
+        const v128_t c = wasm_v128_load(s + x);
+        const v128_t e = wasm_v128_load(s + x + 1);
+        const v128_t f = wasm_v128_load(s + x + 2);
+        v128_t lo = wasm_i16x8_add(
+            wasm_i16x8_add(wasm_u16x8_extend_low_u8x16(a), wasm_u16x8_extend_low_u8x16(b)),
+            wasm_i16x8_add(wasm_u16x8_extend_low_u8x16(e), wasm_u16x8_extend_low_u8x16(f)));
+        v128_t hi = wasm_i16x8_add(
+            wasm_i16x8_add(wasm_u16x8_extend_high_u8x16(a), wasm_u16x8_extend_high_u8x16(b)),
+            wasm_i16x8_add(wasm_u16x8_extend_high_u8x16(e), wasm_u16x8_extend_high_u8x16(f)));
+        lo = wasm_i16x8_add(lo, wasm_i16x8_shl(wasm_u16x8_extend_low_u8x16(c), 2));
+        hi = wasm_i16x8_add(hi, wasm_i16x8_shl(wasm_u16x8_extend_high_u8x16(c), 2));
+        const v128_t out = wasm_u8x16_narrow_i16x8(wasm_u16x8_shr(lo, 3), wasm_u16x8_shr(hi, 3));
+        wasm_v128_store(d + x, wasm_v128_and(out, colour));
+    }
+    return x;
+}
+
+// The shift is a template argument: LLVM 14 takes a shift count splatted
+// outside the loop for a vector of counts and shifts lane by lane, while a
+// constant count is one instruction. GlowShift caps the count at 8.
+template <uint32_t kShift>
+int32_t Glow5WasmBy(const uint32_t* s, uint32_t* d, int32_t x, int32_t end) {
+    static_assert(kShift <= 8);
+    const v128_t keep = wasm_i8x16_splat(static_cast<int8_t>(0xFFu >> kShift));
+    const v128_t colour = wasm_i32x4_splat(0x00FFFFFF);
+    const auto down = [&](v128_t v) { return wasm_v128_and(wasm_u16x8_shr(v, kShift), keep); };
+    for (; x + 4 <= end; x += 4) {
+        const v128_t a = wasm_v128_load(s + x - 2);
+        const v128_t b = wasm_v128_load(s + x - 1);
+        const v128_t c = wasm_v128_load(s + x);
+        const v128_t e = wasm_v128_load(s + x + 1);
+        const v128_t f = wasm_v128_load(s + x + 2);
+        v128_t sum = wasm_u8x16_add_sat(c, down(a));
+        sum = wasm_u8x16_add_sat(sum, down(b));
+        sum = wasm_u8x16_add_sat(sum, down(e));
+        sum = wasm_u8x16_add_sat(sum, down(f));
+        wasm_v128_store(d + x, wasm_v128_and(sum, colour));
+    }
+    return x;
+}
+
+int32_t Glow5Wasm(const uint32_t* s, uint32_t* d, int32_t x, int32_t end, uint32_t shift) {
+    switch (shift) {
+        case 0: return Glow5WasmBy<0>(s, d, x, end);
+        case 1: return Glow5WasmBy<1>(s, d, x, end);
+        case 2: return Glow5WasmBy<2>(s, d, x, end);
+        case 3: return Glow5WasmBy<3>(s, d, x, end);
+        case 4: return Glow5WasmBy<4>(s, d, x, end);
+        case 5: return Glow5WasmBy<5>(s, d, x, end);
+        case 6: return Glow5WasmBy<6>(s, d, x, end);
+        case 7: return Glow5WasmBy<7>(s, d, x, end);
+        default: return Glow5WasmBy<8>(s, d, x, end);
+    }
+}
+#endif
+
+#if IMGFX_SIMD
 // Checked once each: the machine runs AVX2, AVX-512 with byte and word lanes.
 bool HasAvx2() {
     static const bool has = __builtin_cpu_supports("avx2") != 0;
@@ -368,6 +438,8 @@ void FiveRow(const uint32_t* s, uint32_t* d, int32_t sw, int32_t cols, Five kind
         if (HasAvx2()) x = Glow5Avx2(s, d, x, inner, shift);
         x = Glow5Sse2(s, d, x, inner, shift);
     }
+#elif defined(__wasm_simd128__)
+    x = kind == Five::kBlur ? Blur5Wasm(s, d, x, inner) : Glow5Wasm(s, d, x, inner, shift);
 #endif
     for (; x < inner; ++x) {
         d[x] = kind == Five::kBlur ? Blur5Of(s[x - 2], s[x - 1], s[x], s[x + 1], s[x + 2])

@@ -10,7 +10,7 @@ packages=(
   libsdl-gfx1.2-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   ffmpeg matchbox-window-manager desktop-file-utils time
-  emscripten chromium python3-websocket
+  emscripten nodejs chromium python3-websocket
 )
 
 missing=()

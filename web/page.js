@@ -1,8 +1,9 @@
 // The page around the demo: the enlarged screen, the start cover and the end.
 //
 // Browsers start sound only after a gesture, so the program (moxa7730.js, which
-// fetches moxa7730.wasm) is loaded only once the cover has been clicked or a key
-// pressed; "?autostart" in the address skips the cover (tests, kiosks).
+// fetches moxa7730.wasm, or its SIMD build moxa7730-simd.js) is loaded only
+// once the cover has been clicked or a key pressed; "?autostart" in the address
+// skips the cover (tests, kiosks).
 "use strict";
 
 (function () {
@@ -44,6 +45,21 @@
     onAbort: (what) => ended("the demo stopped: " + what),
   };
 
+  // The program's script: moxa7730-simd.js (its kernels in WebAssembly's
+  // 128-bit lanes) where the browser runs WebAssembly SIMD, which a module
+  // holding one SIMD instruction (i8x16.splat) validating shows, else the plain
+  // moxa7730.js. Either fetches only its own .wasm.
+  const SIMD_PROBE = new Uint8Array([
+    0, 97, 115, 109, 1, 0, 0, 0,       // "\0asm", version 1
+    1, 5, 1, 96, 0, 1, 123,            // one type: () -> v128
+    3, 2, 1, 0,                        // one function of that type
+    10, 8, 1, 6, 0, 65, 0, 253, 15, 11 // its body: i32.const 0, i8x16.splat
+  ]);
+  function programScript() {
+    const simd = typeof WebAssembly === "object" && WebAssembly.validate(SIMD_PROBE);
+    return simd ? "moxa7730-simd.js" : "moxa7730.js";
+  }
+
   let started = false;
   function start() {
     if (started) return;
@@ -56,8 +72,9 @@
     cover.hidden = true;
     window.removeEventListener("keydown", start);
     const script = document.createElement("script");
-    script.src = "moxa7730.js";
-    script.onerror = () => say("cannot load moxa7730.js: build the page with tools/build_web.sh");
+    const name = programScript();
+    script.src = name;
+    script.onerror = () => say("cannot load " + name + ": build the page with tools/build_web.sh");
     document.body.appendChild(script);
   }
 

@@ -25,6 +25,9 @@
 #ifdef __EMSCRIPTEN__
 #include <emscripten.h>
 #endif
+#if defined(__wasm_simd128__)
+#include <wasm_simd128.h>
+#endif
 
 #ifdef __EMSCRIPTEN__
 namespace {
@@ -73,7 +76,18 @@ void SDLEDGECopyRowsRGBA(SDL_Surface* surface, const uint32_t* pixels, int32_t w
         for (int32_t y = 0; y < height; ++y) {
             auto* out = reinterpret_cast<uint32_t*>(rows + static_cast<size_t>(y) * surface->pitch);
             const uint32_t* in = pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch);
-            for (int32_t x = 0; x < width; ++x) {
+            int32_t x = 0;
+#if defined(__wasm_simd128__)
+            // Four pixels a step: bytes B, G, R, 0 reordered to R, G, B, then A set.
+            const v128_t opaque = wasm_i32x4_splat(static_cast<int32_t>(0xFF000000u));
+            for (; x + 4 <= width; x += 4) {
+                const v128_t p = wasm_v128_load(in + x);
+                const v128_t swapped = wasm_i8x16_shuffle(p, p, 2, 1, 0, 3, 6, 5, 4, 7, 10, 9, 8,
+                                                          11, 14, 13, 12, 15);
+                wasm_v128_store(out + x, wasm_v128_or(swapped, opaque));
+            }
+#endif
+            for (; x < width; ++x) {
                 // 0x00RRGGBB to bytes R, G, B, A (little-endian 0xAABBGGRR), opaque.
                 const uint32_t p = in[x];
                 out[x] = 0xFF000000u | ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);

@@ -8,6 +8,8 @@ then, opened with ?autostart, against demo_capture (the same demo on a
 virtual clock):
   - the program starts: the canvas is drawn, the sound device is opened and
     plays buffers that are not silent;
+  - the page loaded the SIMD program where the browser runs WebAssembly SIMD
+    (headless Chromium does), else the plain one, and only that one;
   - a screenshot of the canvas, reduced to 256 x 256, is exactly one of the
     pictures demo_capture presents (the title where the capture shows it);
   - the canvas keeps the picture's 256 x 256 pixels (the page enlarges it);
@@ -232,7 +234,8 @@ def main():
         print(__doc__, file=sys.stderr)
         sys.exit(2)
     web, tool, work = (os.path.abspath(a) for a in sys.argv[1:])
-    for name in ("index.html", "page.js", "moxa7730.js", "moxa7730.wasm"):
+    for name in ("index.html", "page.js", "moxa7730.js", "moxa7730.wasm", "moxa7730-simd.js",
+                 "moxa7730-simd.wasm"):
         if not os.path.isfile(os.path.join(web, name)):
             fail(f"{web}/{name} is missing (tools/build_web.sh builds it)")
     os.makedirs(work, exist_ok=True)
@@ -294,6 +297,19 @@ def run(b, url, tool, work):
     if size != [256, 256]:
         fail(f"the canvas holds {size} pixels, not the picture's own 256 x 256 (CSS enlarges it)")
     ok(f"the program runs: the canvas is drawn, 256 x 256, sound opened ({state})")
+
+    # The program the page chose: the SIMD build wherever SIMD validates (asked
+    # here with another instruction than the page's probe, v128.const).
+    simd = b.eval("WebAssembly.validate(new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, "
+                  "0, 1, 123, 3, 2, 1, 0, 10, 22, 1, 20, 0, 253, 12, " + "0, " * 16 + "11]))")
+    fetched = set(b.eval("performance.getEntriesByType('resource')"
+                         ".map((e) => e.name.split('/').pop())") or [])
+    want = "moxa7730-simd.wasm" if simd else "moxa7730.wasm"
+    other = "moxa7730.wasm" if simd else "moxa7730-simd.wasm"
+    if want not in fetched or other in fetched:
+        fail(f"the browser {'runs' if simd else 'lacks'} WebAssembly SIMD, yet the page "
+             f"fetched {sorted(n for n in fetched if n.endswith('.wasm'))}")
+    ok(f"the page loaded {want} (WebAssembly SIMD {'present' if simd else 'absent'})")
 
     # The picture a few seconds in: exactly one of demo_capture's.
     time.sleep(3)
