@@ -17,6 +17,8 @@ set(MOXA_WEB_LINK_FLAGS
   -sALLOW_MEMORY_GROWTH=1
   -sENVIRONMENT=web
   "SHELL:--js-library ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js"
+  "SHELL:--js-library ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_pause.js"
+  -sASYNCIFY_IMPORTS=SDLEDGEHoldWhileHidden  # waits while the page is hidden
 )
 
 set(MOXA_LIBRARY_KIND OBJECT)
@@ -28,4 +30,4 @@ target_compile_options(moxa7730 PRIVATE ${MOXA_TOOLKIT_FLAGS})
 target_link_libraries(moxa7730 PRIVATE moxa_demo moxa_platform_web)
 target_link_options(moxa7730 PRIVATE ${MOXA_WEB_LINK_FLAGS})
 set_target_properties(moxa7730 PROPERTIES SUFFIX ".js"
-                      LINK_DEPENDS ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js)
+                      LINK_DEPENDS "${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js;${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_pause.js")
