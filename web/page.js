@@ -1,4 +1,6 @@
-// The page around the demo: the enlarged screen, the start cover and the end.
+// The page around the demo: the enlarged screen and its layout, the start
+// cover, the end, the screen kept awake while the demo plays, and the offline
+// copy (sw.js, made by tools/build_web.sh).
 //
 // Browsers start sound only after a gesture, so the program (moxa7730.js, which
 // fetches moxa7730.wasm) is loaded only once the cover has been clicked or a key
@@ -8,25 +10,59 @@
 (function () {
   const canvas = document.getElementById("screen");
   const cover = document.getElementById("cover");
+  const panel = document.getElementById("panel");
   const help = document.getElementById("help");
   const status = document.getElementById("status");
+  const root = document.documentElement;
 
-  // The largest whole enlargement of 256 x 256 that fits beside the text lines.
+  // The picture's size: a whole multiple of 256 device pixels (sharp pixels),
+  // as large as fits beside the panel (a wide screen) or above it. In full
+  // screen, the largest whole multiple if that fills at least 80 % of the
+  // screen's shorter side, else the whole side.
   function fit() {
-    const room = Math.min(window.innerWidth, window.innerHeight - 80);
-    const scale = Math.max(1, Math.floor(room / 256));
-    document.documentElement.style.setProperty("--scale", String(scale));
+    const ratio = window.devicePixelRatio || 1;
+    const full = (document.fullscreenElement || document.webkitFullscreenElement) != null;
+    const wide = !full && window.innerWidth > window.innerHeight;
+    document.body.classList.toggle("full", full);
+    document.body.classList.toggle("wide", wide);
+    let pixels;
+    if (full) {
+      const side = Math.floor(Math.min(window.innerWidth, window.innerHeight) * ratio);
+      const whole = Math.floor(side / 256) * 256;
+      pixels = whole >= 0.8 * side ? whole : side;
+    } else {
+      const gap = parseFloat(getComputedStyle(root).getPropertyValue("--gap")) || 0;
+      const box = panel.getBoundingClientRect();
+      const room = wide
+        ? Math.min(window.innerWidth - box.width - 3 * gap, window.innerHeight - 2 * gap)
+        : Math.min(window.innerWidth - 2 * gap, window.innerHeight - box.height - 3 * gap);
+      pixels = Math.max(1, Math.floor(room * ratio / 256)) * 256;
+    }
+    root.style.setProperty("--size", pixels / ratio + "px");
   }
   window.addEventListener("resize", fit);
+  document.addEventListener("fullscreenchange", fit);
+  document.addEventListener("webkitfullscreenchange", fit);
   fit();
 
   function say(text) {
     status.textContent = text;
   }
 
+  // The screen stays on while the demo plays, where the browser offers that
+  // (a lock ends when the page is hidden: it is asked for again on show).
+  let awake = false;
+  function keepAwake() {
+    if (!awake || document.hidden || !("wakeLock" in navigator)) return;
+    navigator.wakeLock.request("screen").catch(() => {});
+  }
+  document.addEventListener("visibilitychange", keepAwake);
+
   function ended(text) {
+    awake = false;
     help.hidden = true;
     say(text);
+    if (document.fullscreenElement && document.exitFullscreen) document.exitFullscreen();
   }
 
   // The program's settings: its canvas, where its lines go, and its end. The
@@ -44,6 +80,21 @@
     onAbort: (what) => ended("the demo stopped: " + what),
   };
 
+  // The offline copy keeps the page as it installs, and the program files the
+  // page loads (named once the program is chosen).
+  let offline = null;
+  if ("serviceWorker" in navigator) {
+    offline = navigator.serviceWorker.register("sw.js").then(() => navigator.serviceWorker.ready);
+    offline.catch((e) => say("no offline copy: " + e.message));
+  } else {
+    say("no offline copy: this browser keeps none for a page not served over HTTPS");
+  }
+  function keepOffline(script) {
+    if (offline === null) return;
+    const files = [script, script.replace(/\.js$/, ".wasm")];
+    offline.then((registration) => registration.active.postMessage({ keep: files }));
+  }
+
   let started = false;
   function start() {
     if (started) return;
@@ -55,9 +106,12 @@
     started = true;
     cover.hidden = true;
     window.removeEventListener("keydown", start);
+    awake = true;
+    keepAwake();
     const script = document.createElement("script");
     script.src = "moxa7730.js";
-    script.onerror = () => say("cannot load moxa7730.js: build the page with tools/build_web.sh");
+    script.onerror = () => say("cannot load " + script.src + ": build the page with tools/build_web.sh");
+    keepOffline(script.src);
     document.body.appendChild(script);
   }
 
