@@ -9,36 +9,42 @@
 
 (function () {
   const canvas = document.getElementById("screen");
+  const stage = document.getElementById("stage");
   const cover = document.getElementById("cover");
   const panel = document.getElementById("panel");
+  const keys = document.getElementById("keys");
   const help = document.getElementById("help");
   const status = document.getElementById("status");
   const root = document.documentElement;
 
   // The picture's size: a whole multiple of 256 device pixels (sharp pixels),
-  // as large as fits beside the panel (a wide screen) or above it. In full
-  // screen, the largest whole multiple if that fills at least 80 % of the
-  // screen's shorter side, else the whole side.
+  // the largest at which it and the panel fit the screen, the panel below the
+  // picture or beside it (the screen's longer side first). In full screen,
+  // the largest whole multiple if that fills at least 80 % of the screen's
+  // shorter side, else the whole side.
+  function fits(pixels, ratio, wide) {
+    document.body.classList.toggle("wide", wide);
+    root.style.setProperty("--size", pixels / ratio + "px");
+    return [stage, panel].every((part) => {
+      const r = part.getBoundingClientRect();
+      return r.left >= 0 && r.top >= 0 && r.right <= window.innerWidth && r.bottom <= window.innerHeight;
+    });
+  }
   function fit() {
     const ratio = window.devicePixelRatio || 1;
     const full = (document.fullscreenElement || document.webkitFullscreenElement) != null;
-    const wide = !full && window.innerWidth > window.innerHeight;
+    const side = Math.floor(Math.min(window.innerWidth, window.innerHeight) * ratio);
+    const wide = window.innerWidth > window.innerHeight;
     document.body.classList.toggle("full", full);
-    document.body.classList.toggle("wide", wide);
-    let pixels;
     if (full) {
-      const side = Math.floor(Math.min(window.innerWidth, window.innerHeight) * ratio);
       const whole = Math.floor(side / 256) * 256;
-      pixels = whole >= 0.8 * side ? whole : side;
-    } else {
-      const gap = parseFloat(getComputedStyle(root).getPropertyValue("--gap")) || 0;
-      const box = panel.getBoundingClientRect();
-      const room = wide
-        ? Math.min(window.innerWidth - box.width - 3 * gap, window.innerHeight - 2 * gap)
-        : Math.min(window.innerWidth - 2 * gap, window.innerHeight - box.height - 3 * gap);
-      pixels = Math.max(1, Math.floor(room * ratio / 256)) * 256;
+      fits(whole >= 0.8 * side ? whole : side, ratio, false);
+      return;
     }
-    root.style.setProperty("--size", pixels / ratio + "px");
+    for (let times = Math.floor(side / 256); times > 1; --times) {
+      if (fits(times * 256, ratio, wide) || fits(times * 256, ratio, !wide)) return;
+    }
+    if (!fits(256, ratio, wide) && !fits(256, ratio, !wide)) fits(256, ratio, wide);
   }
   window.addEventListener("resize", fit);
   document.addEventListener("fullscreenchange", fit);
@@ -52,14 +58,17 @@
   // The screen stays on while the demo plays, where the browser offers that
   // (a lock ends when the page is hidden: it is asked for again on show).
   let awake = false;
+  let lock = null;
   function keepAwake() {
     if (!awake || document.hidden || !("wakeLock" in navigator)) return;
-    navigator.wakeLock.request("screen").catch(() => {});
+    navigator.wakeLock.request("screen").then((held) => { lock = held; }, () => {});
   }
   document.addEventListener("visibilitychange", keepAwake);
 
   function ended(text) {
     awake = false;
+    if (lock !== null) lock.release();
+    keys.hidden = true;
     help.hidden = true;
     say(text);
     if (document.fullscreenElement && document.exitFullscreen) document.exitFullscreen();
