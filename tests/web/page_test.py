@@ -472,8 +472,8 @@ def check_hidden(b, tool, work, opened, script):
     if sound != "suspended":
         fail(f"while hidden the sound context is {sound!r}, not suspended")
     time.sleep(1)
-    t_after = time.monotonic()
     after = b.shot(os.path.join(work, "after-hidden.png"))
+    t_after = time.monotonic()
     shown = b.eval("window.__moxa.shown")
     if shown is None or shown[1] != hidden[1]:
         fail(f"a sound buffer was started while the page was hidden ({hidden} -> {shown})")
