@@ -10,7 +10,9 @@
 "use strict";
 
 (function () {
-  const stage = document.getElementById("stage");
+  // The whole page goes full screen, not the picture's box: the program's
+  // library resizes a canvas whose parent is in full screen.
+  const root = document.documentElement;
   const canvas = document.getElementById("screen");
   const status = document.getElementById("status");
   const HOLD_MS = 150;
@@ -55,7 +57,7 @@
     if (e.button === 0 && e.detail < 2) press(" ");
   });
 
-  // Full screen: the picture alone (page.js sizes it).
+  // Full screen: the picture alone (page.js lays it out).
   function fullElement() {
     return document.fullscreenElement || document.webkitFullscreenElement || null;
   }
@@ -64,12 +66,12 @@
       (document.exitFullscreen || document.webkitExitFullscreen).call(document);
       return;
     }
-    const request = stage.requestFullscreen || stage.webkitRequestFullscreen;
+    const request = root.requestFullscreen || root.webkitRequestFullscreen;
     if (!request) {
       status.textContent = "this browser shows no page in full screen (a page added to the home screen fills it)";
       return;
     }
-    const asked = request.call(stage);
+    const asked = request.call(root);
     if (asked && asked.catch) {
       asked.catch((e) => { status.textContent = "full screen refused: " + e.message; });
     }
