@@ -80,7 +80,8 @@
   canvas.addEventListener("dblclick", toggleFull);
 
   // Escape in full screen leaves it and must not reach the program, which
-  // would end; some browsers deliver it after they have left full screen.
+  // would end (Chromium keeps it from the page; a browser might deliver it
+  // just after leaving full screen).
   let leftFull = -Infinity;
   for (const type of ["fullscreenchange", "webkitfullscreenchange"]) {
     document.addEventListener(type, () => {

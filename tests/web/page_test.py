@@ -27,8 +27,9 @@ virtual clock):
   - on a phone's screen (390 x 844 at 3 device pixels per CSS pixel, and
     turned), the picture is 1024 device pixels wide and nothing scrolls or
     overlaps: the buttons, at least 44 CSS pixels, fit beside or below it;
-  - offline (the network off, the server gone), the page and the program come
-    from the service worker's copy: the demo starts and draws its picture.
+  - the page is installable, and offline (the network off, the server gone)
+    the page and the program come from the service worker's copy: the demo
+    starts and draws its picture.
 It also measures the rate of presentations at 50 frames per second with glow
 and blur on (information, not a check), and leaves the screenshots in the
 work folder (phone-portrait.png, phone-landscape.png and full.png show the
@@ -566,7 +567,12 @@ def check_phones(b, url, work):
 
 def check_offline(b, url, work, server, plain):
     """Offline: the network switched off and the server gone, the page comes
-    from the service worker's copy, program included, and the demo draws."""
+    from the service worker's copy, program included, and the demo draws.
+    Before that, Chromium must find the page installable (manifest, icons,
+    service worker)."""
+    errors = b.call("Page.getInstallabilityErrors")["installabilityErrors"]
+    if errors:
+        fail(f"the page cannot be installed: {errors}")
     b.call("Network.enable")
     b.call("Network.emulateNetworkConditions", offline=True, latency=0,
            downloadThroughput=-1, uploadThroughput=-1)
@@ -580,7 +586,8 @@ def check_offline(b, url, work, server, plain):
     shown = b.shot(os.path.join(work, "offline.png"))
     if shown == BLACK or not frames_of(plain, shown):
         fail("offline the canvas is none of demo_capture's pictures")
-    ok("offline, the page and the program come from the kept copy, and the demo draws")
+    ok("the page is installable; offline, the page and the program come from the kept copy, "
+       "and the demo draws")
 
 
 if __name__ == "__main__":
