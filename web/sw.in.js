@@ -12,17 +12,32 @@ const KEEP = "moxa7730-" + BUILD;
 const SHELL = ["./", "index.html", "page.css", "controls.js", "page.js",
   "manifest.webmanifest", "icon-192.png", "icon-512.png"];
 
+// A new build keeps the shell and, fresh from the network, whatever the
+// builds before it kept (the program the page chose): a visitor who opens
+// the new build without starting the demo still has a program offline.
+function older(name) {
+  return name.startsWith("moxa7730-") && name !== KEEP;
+}
+
+// Fetches again into cache every file an older build kept (a file gone from
+// this build is left out).
+function carryOver(cache) {
+  return caches.keys()
+    .then((names) => Promise.all(names.filter(older).map((name) => caches.open(name))))
+    .then((olds) => Promise.all(olds.map((old) => old.keys())))
+    .then((lists) => Promise.all(lists.flat().map((request) =>
+      cache.add(request.url).catch(() => {}))));
+}
+
 self.addEventListener("install", (event) => {
   event.waitUntil(caches.open(KEEP)
-    .then((cache) => cache.addAll(SHELL))
+    .then((cache) => cache.addAll(SHELL).then(() => carryOver(cache)))
     .then(() => self.skipWaiting()));
 });
 
 self.addEventListener("activate", (event) => {
   event.waitUntil(caches.keys()
-    .then((names) => Promise.all(names
-      .filter((name) => name.startsWith("moxa7730-") && name !== KEEP)
-      .map((name) => caches.delete(name))))
+    .then((names) => Promise.all(names.filter(older).map((name) => caches.delete(name))))
     .then(() => self.clients.claim()));
 });
 
