@@ -96,12 +96,12 @@
     offline = navigator.serviceWorker.register("sw.js").then(() => navigator.serviceWorker.ready);
     offline.catch((e) => say("no offline copy: " + e.message));
   } else {
-    say("no offline copy: this browser keeps none for a page not served over HTTPS");
+    say("no offline copy: this browser offers no service worker here (they need HTTPS)");
   }
   function keepOffline(script) {
     if (offline === null) return;
     const files = [script, script.replace(/\.js$/, ".wasm")];
-    offline.then((registration) => registration.active.postMessage({ keep: files }));
+    offline.then((registration) => registration.active.postMessage({ keep: files })).catch(() => {});
   }
 
   let started = false;
