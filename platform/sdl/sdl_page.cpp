@@ -14,6 +14,8 @@
 //   the page never freezes.
 // The audio callback runs on that same thread, between turns, so the library's
 // audio lock is a no-op there; it is Emscripten's own SDL_LockAudio.
+// While the page is hidden, a turn does not end: the program waits, its clock
+// and its sound paused, until the page is shown (sdl_page_pause.js).
 // Natively a sleep is SDL_Delay and nothing else changes.
 //
 // The page's canvas keeps the picture's own 256 x 256 pixels, and the page
@@ -30,9 +32,20 @@
 #endif
 
 #ifdef __EMSCRIPTEN__
+// sdl_page_pause.js: returns at once while the page is shown; while it is
+// hidden, unwinds to the browser until it is shown again.
+extern "C" void SDLEDGEHoldWhileHidden();
+
 namespace {
 // Whether the page has had a turn since the last presentation.
 constinit bool pageHadTurn = true;
+
+// Gives the page a turn of at least ms, and the whole time it is hidden.
+void PageTurn(uint32_t ms) {
+    emscripten_sleep(ms);
+    SDLEDGEHoldWhileHidden();
+    pageHadTurn = true;
+}
 }  // namespace
 #endif
 
@@ -46,8 +59,7 @@ bool SDLEDGEInPage() {
 
 void SDLEDGESleep(uint32_t ms) {
 #ifdef __EMSCRIPTEN__
-    emscripten_sleep(ms);
-    pageHadTurn = true;
+    PageTurn(ms);
 #else
     SDL_Delay(ms);
 #endif
@@ -55,7 +67,7 @@ void SDLEDGESleep(uint32_t ms) {
 
 void SDLEDGEShowPrevious() {
 #ifdef __EMSCRIPTEN__
-    if (!pageHadTurn) emscripten_sleep(0);
+    if (!pageHadTurn) PageTurn(0);
     pageHadTurn = false;
 #endif
 }

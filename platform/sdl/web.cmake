@@ -20,6 +20,8 @@ set(MOXA_WEB_LINK_FLAGS
   -sALLOW_MEMORY_GROWTH=1
   -sENVIRONMENT=web
   "SHELL:--js-library ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js"
+  "SHELL:--js-library ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_pause.js"
+  -sASYNCIFY_IMPORTS=SDLEDGEHoldWhileHidden  # waits while the page is hidden
 )
 
 set(MOXA_LIBRARY_KIND OBJECT)
@@ -32,7 +34,7 @@ target_link_libraries(moxa7730 PRIVATE moxa_demo moxa_platform_web)
 target_link_options(moxa7730 PRIVATE ${MOXA_WEB_LINK_FLAGS})
 set(MOXA_WEB_PROGRAM moxa7730 CACHE STRING "The page program's file name, without .js")
 set_target_properties(moxa7730 PROPERTIES SUFFIX ".js" OUTPUT_NAME ${MOXA_WEB_PROGRAM}
-                      LINK_DEPENDS ${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js)
+                      LINK_DEPENDS "${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_quit.js;${CMAKE_SOURCE_DIR}/platform/sdl/sdl_page_pause.js")
 
 # For node, built only on demand (tools/bench_web.sh, tools/test.sh): the frame
 # benchmark, and the tests that hold the pixel kernels to their per-pixel

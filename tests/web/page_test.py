@@ -14,14 +14,28 @@ virtual clock):
     pictures demo_capture presents (the title where the capture shows it);
   - the canvas keeps the picture's 256 x 256 pixels (the page enlarges it);
   - a real key press (space) ends the scene: a later screenshot is none of the
-    pictures of a run without keys, and is exactly one of those demo_capture
+    pictures of a run without it, and is exactly one of those demo_capture
     presents after the press with space at a frame between the one shown just
-    before the press and the last the key was held down for;
+    before the press and the last the key was held down for; the same for a
+    tap on the picture (touch events, touch emulation on) and a click on the
+    glow button, each after the presses before it;
+  - hidden behind a second tab, the demo pauses: no presentation, no sound
+    buffer started; shown again, it goes on from the picture it stopped at,
+    as if the hidden time had not passed;
+  - the full-screen button fills the screen's height with the picture at its
+    expected size, and Escape leaves full screen without ending the demo;
   - Escape fades out and ends the program: the page says "the demo has ended",
-    and neither the canvas nor the sound device is fed any more.
+    and neither the canvas nor the sound device is fed any more;
+  - on a phone's screen (390 x 844 at 3 device pixels per CSS pixel, and
+    turned), the picture is 1024 device pixels wide and nothing scrolls or
+    overlaps: the buttons, at least 44 CSS pixels, fit beside or below it;
+  - the page is installable, and offline (the network off, the server gone)
+    the page and the program come from the service worker's copy: the demo
+    starts and draws its picture.
 It also measures the rate of presentations at 50 frames per second with glow
 and blur on (information, not a check), and leaves the screenshots in the
-work folder.
+work folder (phone-portrait.png, phone-landscape.png and full.png show the
+whole page).
 
 usage: page_test.py WEB_DIR DEMO_CAPTURE WORK_DIR
 Needs chromium, ImageMagick's convert and python3-websocket (tools/setup.sh).
@@ -33,6 +47,7 @@ import http.server
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import threading
@@ -45,12 +60,17 @@ TIME_LIMIT_S = 240  # the whole test, browser included
 BLACK = 0x9C735BED0A722325  # hash of the 256 x 256 black screen
 FRAME_RATE = 25  # the demo's rate at start
 PRESS_SLACK_FRAMES = 5  # a key event waiting for the page's next turn, timer jitter
+HIDDEN_S = 3  # how long the page is hidden behind a second tab
 
 # Counts canvas updates (one per presentation) and keeps the sound contexts
 # the page opens, before any of the page's own scripts run.
 INSTRUMENT = """
 window.__moxa = { presents: 0, audio: [], buffers: 0, sounding: 0, errors: [] };
 (function () {
+  // Before the page's own listeners: the counts when the page is hidden and shown.
+  document.addEventListener("visibilitychange", () => {
+    window.__moxa[document.hidden ? "hidden" : "shown"] = [window.__moxa.presents, window.__moxa.buffers];
+  });
   const put = CanvasRenderingContext2D.prototype.putImageData;
   CanvasRenderingContext2D.prototype.putImageData = function () {
     window.__moxa.presents++;
@@ -195,6 +215,19 @@ class Browser:
             fail(f"{path}: {len(rgb)} bytes of pixels, expected {256 * 256 * 3}")
         return picture_hash(rgb)
 
+    def click(self, selector):
+        """A left click at the middle of the element, as a person's."""
+        x, y = self.eval(f"(() => {{ const r = document.querySelector('{selector}')"
+                         ".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+        for kind in ("mousePressed", "mouseReleased"):
+            self.call("Input.dispatchMouseEvent", type=kind, x=x, y=y, button="left", clickCount=1)
+
+    def page_shot(self, path):
+        """The whole page as shown."""
+        r = self.call("Page.captureScreenshot", format="png")
+        with open(path, "wb") as f:
+            f.write(base64.b64decode(r["data"]))
+
     def close(self):
         if self.proc.poll() is None:
             self.proc.kill()
@@ -247,12 +280,14 @@ def main():
 
     server = serve(web)
     url = f"http://127.0.0.1:{server.server_address[1]}/index.html"
+    shutil.rmtree(os.path.join(work, "profile"), ignore_errors=True)  # no earlier run's offline copy
     browser = Browser(work)
     try:
-        run(browser, url, tool, work)
+        run(browser, url, tool, work, server)
     finally:
         browser.close()
         server.shutdown()
+        server.server_close()
     print(f"web page: {passed} passed, 0 failed ({time.monotonic() - started:.0f} s)")
 
 
@@ -266,7 +301,7 @@ def wait_for_presents(b, count, seconds=60):
     return True
 
 
-def run(b, url, tool, work):
+def run(b, url, tool, work, server):
     b.call("Page.enable")
     b.call("Runtime.enable")
     b.call("Page.addScriptToEvaluateOnNewDocument", source=INSTRUMENT)
@@ -328,39 +363,21 @@ def run(b, url, tool, work):
         fail(f"the canvas after {elapsed:.1f} s is none of demo_capture's {len(plain)} presentations")
     ok(f"the canvas after {elapsed:.1f} s is demo_capture's frame {found[0]}, title included")
 
-    # Space: the next scene. The press lands at a frame from the one shown just
-    # before it up to the frames that pass while the key is held; the canvas
-    # afterwards must be exactly a picture demo_capture presents after space at
-    # one of those frames, at a frame the page's clock allows. (The next
-    # scene's pictures follow the frame count, so the first press frame tried
-    # usually matches: one capture.)
-    pressed = time.monotonic()
-    before = b.shot(os.path.join(work, "before.png"))
-    found = frames_of(plain, before)
-    if not found:
-        fail("the picture just before space is none of demo_capture's")
-    first, last = found[0], found[-1]  # a still picture spans frames
-    b.press("space")
-    window = last - first + int((time.monotonic() - pressed) * FRAME_RATE) + PRESS_SLACK_FRAMES
-    time.sleep(2)
-    after = b.shot(os.path.join(work, "after.png"))
-    # The page waits for each frame's time: it cannot have gone further.
-    latest = last + int((time.monotonic() - pressed) * FRAME_RATE) + PRESS_SLACK_FRAMES
-    if after in {h for _, h in plain}:
-        fail("after space the canvas still shows a picture of the run without keys")
-    for k in range(first, first + window + 1):
-        shown = [n for n in frames_of(capture(tool, latest + 1, work, f"{k}:space"), after)
-                 if k < n <= latest]
-        if shown:
-            ok(f"after space the canvas is demo_capture's frame {shown[0]} of space at frame {k} "
-               f"(the picture before the press was frame {first})")
-            break
-    else:
-        fail(f"after space the canvas is none of the pictures of frames up to {latest} of "
-             f"space at frames {first}..{first + window}")
+    # Space, a tap on the picture, the glow button: each must change the
+    # picture as its key does in demo_capture, after the presses before it.
+    script = check_press(b, tool, work, opened, [], "space", "space", lambda: b.press("space"))
+    b.call("Emulation.setTouchEmulationEnabled", enabled=True, maxTouchPoints=5)
+    script = check_press(b, tool, work, opened, script, "space", "a tap on the picture",
+                         lambda: tap(b, "#screen"))
+    b.call("Emulation.setTouchEmulationEnabled", enabled=False)
+    script = check_press(b, tool, work, opened, script, "g", "the glow button",
+                         lambda: b.click("#keys button[data-key=g]"))
+    check_hidden(b, tool, work, opened, script)
+    check_full_screen(b, work)
 
-    # 50 frames per second with glow, blur and the overlay on: the rate.
-    for key in ("6", "g", "b", "8"):
+    # 50 frames per second with glow (on since its button), blur and the
+    # overlay on: the rate.
+    for key in ("6", "b", "8"):
         b.press(key)
     time.sleep(2)
     n0, t0 = b.eval("window.__moxa.presents"), time.monotonic()
@@ -391,8 +408,202 @@ def run(b, url, tool, work):
     if b.shot(os.path.join(work, "end.png")) != BLACK:
         fail("after Escape's fade-out the canvas is not black")
     ok("Escape fades out to black, the sound stops and the page says the demo has ended")
+
+    check_phones(b, url, work)
+    check_offline(b, url, work, server, plain)
     if b.exceptions:
         fail(f"the page threw: {b.exceptions}")
+
+
+def tap(b, selector):
+    """A finger's tap at the middle of the element, held for 100 ms."""
+    x, y = b.eval(f"(() => {{ const r = document.querySelector('{selector}')"
+                  ".getBoundingClientRect(); return [r.x + r.width / 2, r.y + r.height / 2]; })()")
+    b.call("Input.dispatchTouchEvent", type="touchStart", touchPoints=[{"x": x, "y": y}])
+    time.sleep(0.1)
+    b.call("Input.dispatchTouchEvent", type="touchEnd", touchPoints=[])
+    time.sleep(0.1)
+
+
+def check_press(b, tool, work, opened, script, key, name, act):
+    """Does act, a press of key by some means, and checks that the canvas then
+    shows exactly a picture demo_capture presents with the key script plus key
+    at a frame from the one shown just before the press up to the last the
+    press can have reached (the scenes' pictures follow the frame count, so
+    the first frame tried usually matches: one capture). Returns the script
+    with the press."""
+    horizon = int((time.monotonic() - opened) * FRAME_RATE) + 200
+    known = capture(tool, horizon, work, ",".join(script))
+    pressed = time.monotonic()
+    label = key if key != " " else "space"
+    before = b.shot(os.path.join(work, f"before-{len(script)}-{label}.png"))
+    found = frames_of(known, before)
+    if not found:
+        fail(f"{name}: the picture just before the press is none of demo_capture's")
+    first, last = found[0], found[-1]  # a still picture spans frames
+    act()
+    window = last - first + int((time.monotonic() - pressed) * FRAME_RATE) + PRESS_SLACK_FRAMES
+    time.sleep(2)
+    after = b.shot(os.path.join(work, f"after-{len(script)}-{label}.png"))
+    # The page waits for each frame's time: it cannot have gone further.
+    latest = last + int((time.monotonic() - pressed) * FRAME_RATE) + PRESS_SLACK_FRAMES
+    if after in {h for n, h in known if n <= latest}:
+        fail(f"after {name} the canvas still shows a picture of the run without it")
+    for k in range(first, first + window + 1):
+        tried = script + [f"{k}:{key}"]
+        shown = [n for n in frames_of(capture(tool, latest + 1, work, ",".join(tried)), after)
+                 if k < n <= latest]
+        if shown:
+            ok(f"after {name} the canvas is demo_capture's frame {shown[0]} of {key} at frame {k} "
+               f"(the picture before the press was frame {first})")
+            return tried
+    fail(f"after {name} the canvas is none of the pictures of frames up to {latest} of "
+         f"{key} at frames {first}..{first + window} after {script}")
+
+
+def check_hidden(b, tool, work, opened, script):
+    """A second tab in front hides the page for HIDDEN_S: nothing may be
+    presented or started in the sound device meanwhile (one frame under way
+    may finish), and shown again the demo goes on from the picture it stopped
+    at, as far as the time it was visible allows."""
+    horizon = int((time.monotonic() - opened) * FRAME_RATE) + 200
+    known = capture(tool, horizon, work, ",".join(script))
+    me = b.call("Target.getTargetInfo")["targetInfo"]["targetId"]
+    t_before = time.monotonic()
+    found = frames_of(known, b.shot(os.path.join(work, "before-hidden.png")))
+    if not found:
+        fail("the picture before the page is hidden is none of demo_capture's")
+    t_hide = time.monotonic()
+    other = b.call("Target.createTarget", url="about:blank")["targetId"]
+    time.sleep(HIDDEN_S)
+    b.call("Target.activateTarget", targetId=me)
+    t_show = time.monotonic()
+    b.call("Target.closeTarget", targetId=other)
+    time.sleep(1)
+    after = b.shot(os.path.join(work, "after-hidden.png"))
+    t_after = time.monotonic()
+    hidden, shown = b.eval("[window.__moxa.hidden, window.__moxa.shown]")
+    if hidden is None or shown is None:
+        fail("a second tab in front does not hide the page, or closing it does not show it")
+    if shown[0] - hidden[0] > 1 or shown[1] != hidden[1]:
+        fail(f"while hidden the page presented {shown[0] - hidden[0]} pictures and started "
+             f"{shown[1] - hidden[1]} sound buffers")
+    visible = (t_hide - t_before) + (t_after - t_show)
+    latest = found[-1] + int(visible * FRAME_RATE) + PRESS_SLACK_FRAMES
+    went_on = [n for n in frames_of(known, after) if found[0] < n <= latest]
+    if not went_on:
+        fail(f"shown again, the canvas is none of demo_capture's frames {found[0] + 1}..{latest} "
+             f"(hidden at frame {found[0]}, {visible:.1f} s visible)")
+    ok(f"hidden for {HIDDEN_S} s the demo paused (no frame, no sound buffer); shown "
+       f"again it went on from frame {found[0]} to {went_on[0]} in {visible:.1f} s visible")
+
+
+def full_size(width, height, ratio):
+    """The picture's size in full screen, in device pixels: the largest whole
+    multiple of 256 if that is at least 80 % of the shorter side, else the side."""
+    side = int(min(width, height) * ratio)
+    whole = side // 256 * 256
+    return whole if whole >= 0.8 * side else side
+
+
+def check_full_screen(b, work):
+    b.click("#full")
+    deadline = time.monotonic() + 10
+    while not b.eval("document.fullscreenElement !== null"):
+        if time.monotonic() > deadline:
+            fail("the full-screen button does not put the page in full screen")
+        time.sleep(0.2)
+    time.sleep(0.5)
+    w, h, ratio, size = b.eval("[innerWidth, innerHeight, devicePixelRatio, "
+                               "document.getElementById('screen').getBoundingClientRect().height]")
+    b.page_shot(os.path.join(work, "full.png"))
+    expected = full_size(w, h, ratio)
+    if abs(size * ratio - expected) > 0.5:
+        fail(f"in full screen ({w} x {h} at {ratio}) the picture is {size * ratio:.1f} device "
+             f"pixels high, not {expected}")
+    b.press("esc")
+    deadline = time.monotonic() + 10
+    while b.eval("document.fullscreenElement !== null"):
+        if time.monotonic() > deadline:
+            fail("Escape does not leave full screen")
+        time.sleep(0.2)
+    time.sleep(1.5)  # a fade-out and its end, had Escape reached the program
+    n0 = b.eval("window.__moxa.presents")
+    time.sleep(1)
+    said = b.eval("document.getElementById('status').textContent")
+    if said or b.eval("window.__moxa.presents") == n0:
+        fail(f"Escape in full screen ended the demo (the page says {said!r})")
+    ok(f"full screen from its button: the picture {expected} device pixels high on a screen "
+       f"{h} high; Escape leaves it and the demo goes on")
+
+
+# The phone screens (CSS pixels at 3 device pixels each) and the picture's
+# expected width in device pixels: the largest multiple of 256 that fits.
+PHONES = (("portrait", 390, 844, 1024), ("landscape", 844, 390, 1024))
+
+# Where the page's parts are, and whether anything scrolls.
+LAYOUT = """(() => {
+  const box = (e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; };
+  const root = document.documentElement;
+  return { w: innerWidth, h: innerHeight, ratio: devicePixelRatio,
+           scroll: [root.scrollWidth, root.scrollHeight],
+           picture: box(document.getElementById('screen')),
+           parts: [...document.querySelectorAll('#keys button, #help')].map(box) };
+})()"""
+
+
+def check_phones(b, url, work):
+    for name, width, height, expected in PHONES:
+        b.call("Emulation.setDeviceMetricsOverride", width=width, height=height,
+               deviceScaleFactor=3, mobile=True)
+        b.call("Page.navigate", url=url + "?autostart")
+        if not wait_for_presents(b, 3 * FRAME_RATE):
+            fail(f"on a {name} phone the program does not start")
+        layout = b.eval(LAYOUT)
+        b.page_shot(os.path.join(work, f"phone-{name}.png"))
+        w, h, ratio = layout["w"], layout["h"], layout["ratio"]
+        left, top, right, bottom = layout["picture"]
+        if abs((right - left) * ratio - expected) > 0.5 or abs((bottom - top) * ratio - expected) > 0.5:
+            fail(f"on a {name} phone the picture is {(right - left) * ratio:.1f} device pixels wide, "
+                 f"not {expected}")
+        if layout["scroll"][0] > w or layout["scroll"][1] > h:
+            fail(f"on a {name} phone the page scrolls: {layout['scroll']} in {w} x {h}")
+        for x0, y0, x1, y1 in layout["parts"]:
+            if x0 < 0 or y0 < 0 or x1 > w or y1 > h:
+                fail(f"on a {name} phone a control at {[x0, y0, x1, y1]} is outside the {w} x {h} screen")
+            if x0 < right and x1 > left and y0 < bottom and y1 > top:
+                fail(f"on a {name} phone a control at {[x0, y0, x1, y1]} covers the picture")
+        small = [p for p in layout["parts"][:-1] if p[2] - p[0] < 44 or p[3] - p[1] < 44]
+        if small:
+            fail(f"on a {name} phone buttons are smaller than 44 CSS pixels: {small}")
+        ok(f"on a {name} phone ({width} x {height} at 3) the picture is {expected} device pixels "
+           f"and {len(layout['parts']) - 1} buttons fit without scrolling")
+    b.call("Emulation.setDeviceMetricsOverride", width=800, height=800, deviceScaleFactor=1, mobile=False)
+
+
+def check_offline(b, url, work, server, plain):
+    """Offline: the network switched off and the server gone, the page comes
+    from the service worker's copy, program included, and the demo draws.
+    Before that, Chromium must find the page installable (manifest, icons,
+    service worker)."""
+    errors = b.call("Page.getInstallabilityErrors")["installabilityErrors"]
+    if errors:
+        fail(f"the page cannot be installed: {errors}")
+    b.call("Network.enable")
+    b.call("Network.emulateNetworkConditions", offline=True, latency=0,
+           downloadThroughput=-1, uploadThroughput=-1)
+    server.shutdown()
+    server.server_close()
+    b.call("Page.navigate", url=url + "?autostart")
+    if not wait_for_presents(b, 10, seconds=30):
+        said = b.eval("document.getElementById('status') && document.getElementById('status').textContent")
+        fail(f"offline the demo does not start (the page says {said!r})")
+    time.sleep(3)
+    shown = b.shot(os.path.join(work, "offline.png"))
+    if shown == BLACK or not frames_of(plain, shown):
+        fail("offline the canvas is none of demo_capture's pictures")
+    ok("the page is installable; offline, the page and the program come from the kept copy, "
+       "and the demo draws")
 
 
 if __name__ == "__main__":
