@@ -44,6 +44,15 @@ if [ -x "$BIN_DIR/demo_window" ]; then
     grep -q -- "$option" <<<"$text" || fail "demo_capture.6 does not describe $option"
   done
   pass "icons at 48, 64, 128 and 256 pixels, and three manual pages that man reads cleanly"
+
+  # --version: each program's own name and the project's version, nothing else
+  # started (no display is needed).
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BIN_DIR/CMakeCache.txt")
+  for p in demo_window demo_fullscreen demo_capture; do
+    got=$(SDL_VIDEODRIVER=none "$prefix/bin/$p" --version) || fail "$p --version failed"
+    [ "$got" = "$p $version" ] || fail "$p --version printed '$got', expected '$p $version'"
+  done
+  pass "the three programs print their version ($version)"
 else
   pass "demo_capture installed (the SDL programs are switched off in this build)"
 fi

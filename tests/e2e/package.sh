@@ -15,9 +15,10 @@ done
 MOXA_DEB_BUILD="$WORK/build" "$SRC_DIR/tools/make_deb.sh" "$WORK/debs" >"$WORK/make_deb.log" 2>&1 ||
   { tail -40 "$WORK/make_deb.log" >&2; fail "make_deb.sh failed (lintian errors end with E:)"; }
 grep -E '^[EW]: ' "$WORK/make_deb.log" || true  # lintian's warnings, for the record
-deb="$WORK/debs/moxa7730_1.0.0_amd64.deb"
-dev="$WORK/debs/moxa7730-dev_1.0.0_amd64.deb"
-[ -f "$deb" ] && [ -f "$dev" ] || fail "the packages are not named moxa7730{,-dev}_1.0.0_amd64.deb"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BIN_DIR/CMakeCache.txt")
+deb="$WORK/debs/moxa7730_${version}_amd64.deb"
+dev="$WORK/debs/moxa7730-dev_${version}_amd64.deb"
+[ -f "$deb" ] && [ -f "$dev" ] || fail "the packages are not named moxa7730{,-dev}_${version}_amd64.deb"
 pass "two packages built, lintian reports no errors"
 
 # Dependencies: the programs' from dpkg-shlibdeps; the toolkit's on the
@@ -26,7 +27,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libsdl1.2debian libpng16-16 libstdc++6 libc6; do
   grep -q "\b$lib\b" <<<"$depends" || fail "moxa7730 does not depend on $lib: $depends"
 done
-[ "$(dpkg-deb -f "$dev" Depends)" = "moxa7730 (= 1.0.0), libsdl1.2-compat-dev | libsdl1.2-dev" ] ||
+[ "$(dpkg-deb -f "$dev" Depends)" = "moxa7730 (= $version), libsdl1.2-compat-dev | libsdl1.2-dev" ] ||
   fail "moxa7730-dev depends on: $(dpkg-deb -f "$dev" Depends)"
 pass "dependencies: $depends"
 
@@ -53,7 +54,7 @@ pass "each package carries its own files"
 root="$WORK/root"
 dpkg -x "$deb" "$root"
 dpkg -x "$dev" "$root"
-[ "$("$root/usr/bin/demo_capture" --version)" = "demo_capture 1.0.0" ] || fail "demo_capture --version"
+[ "$("$root/usr/bin/demo_capture" --version)" = "demo_capture $version" ] || fail "demo_capture --version"
 grep -qx 'Exec="/usr/bin/demo_window"' "$root/usr/share/applications/moxa7730.desktop" ||
   fail "the packaged desktop entry does not start /usr/bin/demo_window"
 (cd "$WORK" && "$root/usr/bin/demo_capture" --frames 10 --hashes packaged.txt --out frames >/dev/null) ||
