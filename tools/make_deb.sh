@@ -36,4 +36,6 @@ done
 if command -v lintian >/dev/null; then
   # Errors fail; warnings are printed for the record.
   lintian --fail-on error "${debs[@]}"
+else
+  echo "make_deb: lintian is not installed (tools/setup.sh installs it): the packages are unchecked" >&2
 fi
