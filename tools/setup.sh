@@ -10,6 +10,7 @@ packages=(
   libsdl-gfx1.2-dev
   xvfb xauth xdotool imagemagick x11-utils libx11-dev
   ffmpeg matchbox-window-manager desktop-file-utils time
+  dpkg-dev lintian man-db
   emscripten nodejs chromium python3-websocket
 )
 

@@ -20,7 +20,8 @@ const char* const CAPTURE_USAGE =
     "  --hashes FILE  one line per presentation: index, frame count, FNV-1a 64 of its pixels\n"
     "  --raw FILE     the picture shown at every 25th of a second, as raw 8-bit RGB\n"
     "                 rows of the mode's size (256 x 256 x 3 bytes); - is standard output\n"
-    "  --help         print this text\n";
+    "  --help         print this text\n"
+    "  --version      print the program's version\n";
 
 namespace {
 

@@ -27,6 +27,12 @@ void SDLEDGEDisarmWatchdog();
 void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, int32_t height,
                  int32_t pitch);
 
+// The window's icon: a copy of a width x height rectangle of 0x00RRGGBB pixels
+// (rows pitch pixels apart), handed to the library before each mode is set
+// (the library takes an icon only then). Null pixels, a size outside 1 .. 1024
+// or a pitch below the width forget the icon. False when it cannot be kept.
+bool SDLEDGESetIcon(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch);
+
 // [SECTION] Fitting the window to the screen (sdl_scale.cpp)
 // MOXA7730_SCALE's factor: a whole number 1 .. 16 in plain digits, else 0.
 [[nodiscard]] int32_t SDLEDGEParseScale(const char* text);

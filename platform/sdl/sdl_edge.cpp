@@ -98,6 +98,32 @@ constexpr int32_t kMaxPitchBytes = 0xFFFF;   // SDL 1.2 keeps a surface's pitch 
 // The screen of the open mode; the library owns it. Null while none is held.
 constinit SDL_Surface* screen = nullptr;
 
+// The window's icon (SDLEDGESetIcon): owned pixels, and the surface over them
+// made at the first mode that shows it, kept for the run.
+constexpr int32_t kMaxIconSide = 1024;
+constinit uint32_t* iconPixels = nullptr;
+constinit int32_t iconSide[2] = {0, 0};
+constinit SDL_Surface* iconSurface = nullptr;
+
+void ForgetIcon() {
+    if (iconSurface != nullptr) SDL_FreeSurface(iconSurface);
+    iconSurface = nullptr;
+    std::free(iconPixels);
+    iconPixels = nullptr;
+    iconSide[0] = iconSide[1] = 0;
+}
+
+// Before a mode is set: the library takes the icon only then.
+void ShowIcon() {
+    if (iconPixels == nullptr) return;
+    if (iconSurface == nullptr) {
+        iconSurface = SDL_CreateRGBSurfaceFrom(iconPixels, iconSide[0], iconSide[1], 32,
+                                               iconSide[0] * 4, 0x00FF0000u, 0x0000FF00u,
+                                               0x000000FFu, 0);
+    }
+    if (iconSurface != nullptr) SDL_WM_SetIcon(iconSurface, nullptr);
+}
+
 bool IsPlain32(const SDL_Surface* surface) {
     const SDL_PixelFormat* f = surface->format;
     return f != nullptr && f->BitsPerPixel == 32 && f->Rmask == 0x00FF0000u &&
@@ -155,12 +181,31 @@ void SDLEDGEDraw(SDL_Surface* surface, const uint32_t* pixels, int32_t width, in
     }
 }
 
+bool SDLEDGESetIcon(const uint32_t* pixels, int32_t width, int32_t height, int32_t pitch) {
+    ForgetIcon();
+    if (pixels == nullptr || width < 1 || height < 1 || width > kMaxIconSide ||
+        height > kMaxIconSide || pitch < width) {
+        return false;
+    }
+    iconPixels = static_cast<uint32_t*>(std::malloc(static_cast<size_t>(width) * height * 4));
+    if (iconPixels == nullptr) return false;
+    for (int32_t y = 0; y < height; ++y) {
+        std::memcpy(iconPixels + static_cast<size_t>(y) * width,
+                    pixels + static_cast<size_t>(y) * static_cast<size_t>(pitch),
+                    static_cast<size_t>(width) * 4);
+    }
+    iconSide[0] = width;
+    iconSide[1] = height;
+    return true;
+}
+
 bool EDGEVideoOpen(int32_t width, int32_t height, uint32_t flags, int32_t* depth,
                    bool* doubleBuffered) {
     screen = nullptr;
     SDLEDGEQuitAtExit();
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0 && SDL_InitSubSystem(SDL_INIT_VIDEO) < 0) return false;
     SDLEDGEFitToDesktop();  // the desktop is known now, and no mode is set yet
+    ShowIcon();
     screen = SDL_SetVideoMode(width, height, 0, flags);
     if (screen == nullptr) return false;
     SDL_WM_SetCaption(kCaption, kCaption);

@@ -22,6 +22,37 @@ if [ -x "$BIN_DIR/demo_window" ]; then
     desktop-file-validate "$entry" >&2 || fail "the desktop entry does not validate"
   fi
   pass "demo_window, demo_fullscreen, demo_capture and a valid desktop entry installed"
+
+  # The icon the entry names, at each size of the theme, and the manual pages.
+  grep -qx 'Icon=moxa7730' "$entry" || fail "desktop entry: no Icon=moxa7730"
+  for size in 48 64 128 256; do
+    icon="$prefix/share/icons/hicolor/${size}x${size}/apps/moxa7730.png"
+    [ -f "$icon" ] || fail "no icon at $icon"
+    [ "$(identify -format '%m %w %h' "$icon")" = "PNG $size $size" ] ||
+      fail "$icon: $(identify -format '%m %w %h' "$icon")"
+  done
+  for page in demo_window demo_fullscreen demo_capture; do
+    man6="$prefix/share/man/man6/$page.6.gz"
+    [ -f "$man6" ] || fail "no manual page $man6"
+    # man's own check of the roff (warnings from groff fail the test).
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l "$man6" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || fail "$page.6: $warnings"
+  done
+  # Every option that --help lists is described in the capture's page.
+  text=$(MANWIDTH=200 man -l "$prefix/share/man/man6/demo_capture.6.gz" 2>/dev/null)
+  for option in $("$want" --help | grep -oE -- '--[a-z]+' | sort -u); do
+    grep -q -- "$option" <<<"$text" || fail "demo_capture.6 does not describe $option"
+  done
+  pass "icons at 48, 64, 128 and 256 pixels, and three manual pages that man reads cleanly"
+
+  # --version: each program's own name and the project's version, nothing else
+  # started (no display is needed).
+  version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BIN_DIR/CMakeCache.txt")
+  for p in demo_window demo_fullscreen demo_capture; do
+    got=$(SDL_VIDEODRIVER=none "$prefix/bin/$p" --version) || fail "$p --version failed"
+    [ "$got" = "$p $version" ] || fail "$p --version printed '$got', expected '$p $version'"
+  done
+  pass "the three programs print their version ($version)"
 else
   pass "demo_capture installed (the SDL programs are switched off in this build)"
 fi

@@ -4,11 +4,16 @@
 // the demo's own quit path; either way the outputs are completed at exit.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/capture/capture.h"
 #include "platform/entry.h"
 
 int main(int argc, char** argv) {
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("demo_capture " MOXA7730_VERSION);
+        return 0;
+    }
     CAPTURESetup setup{};
     switch (CAPTUREParseArgs(argc, argv, &setup)) {
         case CAPTURE_ARGS_HELP:
