@@ -38,11 +38,13 @@ uint32_t LightColour() {
 //
 // The segments of glyph codes 0 .. kCacheCodes - 1, packed: each code's
 // segments lie at entries[code].first .., last segment first (OBJ2DDraw's
-// order), with the start point's colour. An entry is usable when the glyph,
+// order), with the start point's colour. An entry is current when the glyph,
 // its segment list and that list's count are still the ones it was made from;
-// anything else rebuilds the cache once, and what still does not fit (no
-// room, a segment without endpoints, codes beyond the cache) is drawn from
-// the list by OBJ2DDraw, which also makes its reports.
+// anything else rebuilds the cache once. A glyph that cannot be packed (no
+// room left, a segment without endpoints) gets a current entry marked not
+// packed, so it is drawn from the list by OBJ2DDraw (which also makes its
+// reports) without rebuilding again until the list or the entry changes;
+// codes beyond the cache always come from the list.
 constexpr int32_t kCacheCodes = 256;
 constexpr int32_t kCacheSegments = 1024;
 
@@ -51,10 +53,10 @@ struct CachedSegment {
 };
 
 struct CacheEntry {
-    const OBJ2D* glyph;    // null: not cached
-    const LIST* segments;  // the glyph's segment list when cached
-    int32_t segmentCount;
-    int32_t first;
+    const OBJ2D* glyph;    // null: no glyph when the cache was made
+    const LIST* segments;  // the glyph's segment list then
+    int32_t segmentCount;  // and its count
+    int32_t first;         // the first packed segment; -1: not packed
 };
 
 }  // namespace
@@ -70,24 +72,24 @@ struct LFONTCACHE {
 
 namespace {
 
-// Packs one glyph; false (entry left unusable) when it does not fit or has a
-// segment without both endpoints.
-bool PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
+// Packs one glyph. One that does not fit or has a segment without both
+// endpoints keeps an entry marked not packed (first -1), so that its draws
+// do not rebuild the cache again and again.
+void PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
     const LIST* list = glyph->segments;
-    if (list == nullptr || glyph->points == nullptr || list->count > kCacheSegments - cache->used) {
-        return false;
-    }
+    if (list == nullptr) return;  // never looked up: drawn from the list
+    cache->entries[code] = {glyph, list, list->count, -1};
+    if (glyph->points == nullptr || list->count > kCacheSegments - cache->used) return;
     const int32_t first = cache->used;
     for (int32_t i = list->count - 1; i >= 0; --i) {
         const SEG2D* s = static_cast<const SEG2D*>(list->slots[i]);
-        if (s == nullptr || s->start == nullptr || s->end == nullptr) return false;
+        if (s == nullptr || s->start == nullptr || s->end == nullptr) return;
         const int32_t k = first + (list->count - 1 - i);
         cache->segments[k] = {s->start->x, s->start->y, s->end->x, s->end->y};
         cache->colours[k] = s->start->colour;
     }
     cache->used += list->count;
-    cache->entries[code] = {glyph, list, list->count, first};
-    return true;
+    cache->entries[code].first = first;
 }
 
 void Rebuild(const LFONT* font) {
@@ -122,7 +124,8 @@ const CacheEntry* EntryFor(const LFONT* font, int32_t code, const OBJ2D* glyph) 
         Rebuild(font);
         if (!EntryMatches(cache->entries[code], glyph)) return nullptr;
     }
-    return &cache->entries[code];
+    const CacheEntry* e = &cache->entries[code];
+    return e->first >= 0 ? e : nullptr;
 }
 
 // Draws a cached glyph at the font's pen with its scale (no rotation): each
@@ -152,6 +155,7 @@ void RecolourCached(const LFONT* font, int32_t code, const OBJ2D* glyph, uint32_
         return;  // not cached as it stands: the next draw rebuilds or uses the list
     }
     const CacheEntry& e = cache->entries[code];
+    if (e.first < 0) return;  // drawn from the list, which has the colour
     for (int32_t i = 0; i < e.segmentCount; ++i) cache->colours[e.first + i] = colour;
 }
 

@@ -156,6 +156,61 @@ TEST(LfontCache, FollowsTheListAndItsEntries) {
     OBJ2DDraw(glyph, plain.get());
     EXPECT_TRUE(IMGEqual(wide.get(), plain.get()));
 }
+// A glyph the cache cannot hold is drawn from its list without rebuilding the
+// cache on every draw: a cached glyph edited in place (unannounced) keeps its
+// cached look however often the other one is drawn, until the edit is
+// announced.
+TEST(LfontCache, AGlyphItCannotHoldDoesNotRebuildIt) {
+    struct Case {
+        const char* what;
+        const char* text;
+        bool endpointless;  // else: the last glyph, past the cache's room
+    };
+    const Case cases[] = {{"a segment without endpoints", FONT8_TEXT, true},
+                          {"more segments before it than the cache holds", OBJLIB_TEXT, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Img img(Sized(64, 64));
+        Font font(TextFont(c.text, 16, img.get()));
+        int32_t kept = 0;  // the first glyph with a segment: cached
+        while (Glyph(font.get(), kept) == nullptr || Glyph(font.get(), kept)->segments->count == 0)
+            ++kept;
+        int32_t odd = font->glyphs->count - 1;
+        if (c.endpointless) {
+            odd = 'B';
+            OBJ2D* bad = OBJ2DNew();
+            SEG2D* s = SEG2DNew();
+            s->end->x = 5;
+            ASSERT_TRUE(OBJ2DAddSegment(bad, s));
+            LISTPush(bad->segments, nullptr);
+            OBJ2D* old = Glyph(font.get(), odd);
+            LISTSet(font->glyphs, bad, odd);
+            OBJ2DFree(&old);
+        }
+        while (Glyph(font.get(), odd) == nullptr) --odd;
+        const auto draw = [&](int32_t code, IMG* into) {
+            font->image = into;
+            font->position->x = 0;
+            font->code = code;
+            LFONTDrawChar(font.get());
+        };
+        Img before(Sized(64, 64));
+        draw(odd, img.get());  // the one rebuild the new entry calls for
+        draw(kept, before.get());
+        SEG2D* first = static_cast<SEG2D*>(LISTGet(Glyph(font.get(), kept)->segments, 0));
+        first->start->x += 3;
+        first->end->x += 3;
+        for (int i = 0; i < 3; ++i) draw(odd, img.get());
+        Img after(Sized(64, 64));
+        draw(kept, after.get());
+        EXPECT_TRUE(IMGEqual(before.get(), after.get())) << "the cache was rebuilt";
+        LFONTGlyphsChanged(font.get());
+        Img announced(Sized(64, 64));
+        draw(kept, announced.get());
+        EXPECT_FALSE(IMGEqual(before.get(), announced.get()));
+    }
+}
+
 TEST(LfontCycle, RunsOfACyclicText) {
     Img img(Sized(64, 8));
     Font font(MarkerFont(img.get()));
