@@ -10,6 +10,7 @@
 #include "effects/raster.h"
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "image/imgfx_pipe.h"
 #include "platform/fps.h"
 #include "platform/sdldpy.h"
 #include "platform/sdlkbd.h"
@@ -110,8 +111,15 @@ void MOXA7730DrawTitle() {
 }
 
 // Compose and present: glow and blur passes (copies while off), then the fade
-// or clear that leaves the next frame's background.
+// or clear that leaves the next frame's background. With both passes on,
+// they and the fade run as one walk over the rows (the same pixels in all
+// three images); a fade of white is the clear.
 void MOXA7730ComposeAndPresent() {
+    if ((glowOn & 1) != 0 && (blurOn & 1) != 0) {
+        IMGFXGlowBlurFade(imgWork, imgGlow, imgOut, 3, (fadeOn & 1) != 0 ? fadeColour : 0xFFFFFFu);
+        SDLDPYPresent(dpy, imgOut);
+        return;
+    }
     if ((glowOn & 1) != 0) {
         IMGFXGlow5(imgWork, imgGlow, 3);
     } else {

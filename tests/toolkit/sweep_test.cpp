@@ -34,6 +34,7 @@
 #include "effects/spirals.h"
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "image/imgfx_pipe.h"
 #include "platform/capture/capture.h"
 #include "platform/edge.h"
 #include "platform/fps.h"
@@ -697,6 +698,15 @@ const Row kRows[] = {
     {"IMGFX", "IMGFXGlow7", [](Kit& k) { PairSweep(IMGFXGlow7, k, 1); }},
     {"IMGFX", "IMGFXGlowH", [](Kit& k) { PairSweep(IMGFXGlowH, k, 1, 1); }},
     {"IMGFX", "IMGFXGlow3x3", [](Kit& k) { PairSweep(IMGFXGlow3x3, k, 1); }},
+    {"IMGFX", "IMGFXGlowBlurFade", [](Kit& k) {
+        IMGFXGlowBlurFade(nullptr, k.img, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, nullptr, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img2, nullptr, 3, 0);
+        IMGFXGlowBlurFade(k.empty, k.img, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.empty, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img2, k.empty, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img, k.img, 3, 0);
+    }},
     {"IMGFX", "IMGFXCheckFit", [](Kit& k) {
         EXPECT_FALSE(IMGFXCheckFit(nullptr, &k, k.img));
         EXPECT_FALSE(IMGFXCheckFit(k.img, nullptr, k.img));
