@@ -131,8 +131,9 @@ const CacheEntry* EntryFor(const LFONT* font, int32_t code, const OBJ2D* glyph) 
 // Draws a cached glyph at the font's pen with its scale (no rotation): each
 // model point p lands at p * scale + position, wrapping as OBJ2DDraw's pose
 // does, so the pixels are OBJ2DDraw's.
+// With `tinted`, every segment takes `tint` instead of its cached colour.
 void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& scale,
-                  const VEC2D& pen, IMG* image) {
+                  const VEC2D& pen, IMG* image, bool tinted, uint32_t tint) {
     const uint32_t kx = static_cast<uint32_t>(scale.x);
     const uint32_t ky = static_cast<uint32_t>(scale.y);
     const uint32_t px = static_cast<uint32_t>(pen.x);
@@ -143,7 +144,8 @@ void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& sca
         IMGDrawLine(image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y1) * ky + py),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].x2) * kx + px),
-                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), colours[i]);
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py),
+                    tinted ? tint : colours[i]);
     }
 }
 
@@ -182,10 +184,18 @@ struct Pose {
     VEC2D pen;
 };
 
+// A colour that replaces the glyphs' own for one run (see
+// LFONTDrawCycleInColour), or none.
+struct Tint {
+    bool on;
+    uint32_t colour;
+};
+
 // Poses code's glyph (the glyph object receives the pose: it is shared pen
 // state) and draws it, from the cache when it can; nothing for a code
-// without a glyph. The font is checked.
-void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
+// without a glyph. A tint draws the cached segments in its colour and gives
+// a glyph drawn from its list the colour first. The font is checked.
+void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose, Tint tint = {}) {
     OBJ2D* glyph = GlyphOf(font, code);
     if (glyph == nullptr || glyph->scale == nullptr || glyph->position == nullptr) return;
     *glyph->scale = pose.scale;
@@ -194,8 +204,9 @@ void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
     const CacheEntry* e =
         pose.angle == 0 && font->image != nullptr ? EntryFor(font, code, glyph) : nullptr;
     if (e != nullptr) {
-        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image);
+        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image, tint.on, tint.colour);
     } else {
+        if (tint.on) SetGlyphColour(font, code, glyph, tint.colour);
         OBJ2DDraw(glyph, font->image);  // a missing image: the object's report, nothing drawn
     }
 }
@@ -389,7 +400,9 @@ void LFONTGlyphsChanged(LFONT* font) {
     if (font->cache != nullptr) font->cache->glyphs = nullptr;
 }
 
-void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+namespace {
+void DrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count,
+               Tint tint) {
     if (!Ready(font) || text == nullptr || length < 1) {
         LFONTError();
         return;
@@ -404,8 +417,18 @@ void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start
     for (int64_t i = 0; i < count; ++i) {
         font->code = static_cast<int8_t>(text[at]);
         at = at + 1 == length ? 0 : at + 1;
-        PoseAndDraw(font, font->code, pose);
+        PoseAndDraw(font, font->code, pose, tint);
         pose.pen.x = static_cast<int32_t>(static_cast<uint32_t>(pose.pen.x) + advance);
     }
     font->position->x = pose.pen.x;
+}
+}  // namespace
+
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+    DrawCycle(font, text, length, start, count, Tint{});
+}
+
+void LFONTDrawCycleInColour(LFONT* font, const char* text, int32_t length, int32_t start,
+                            int64_t count, uint32_t colour) {
+    DrawCycle(font, text, length, start, count, Tint{true, colour});
 }

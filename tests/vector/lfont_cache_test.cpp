@@ -3,7 +3,10 @@
 // when the list, an entry or the colours change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/report.h"
 #include "core/rng.h"
@@ -208,6 +211,64 @@ TEST(LfontCache, AGlyphItCannotHoldDoesNotRebuildIt) {
         Img announced(Sized(64, 64));
         draw(kept, announced.get());
         EXPECT_FALSE(IMGEqual(before.get(), announced.get()));
+    }
+}
+
+// Every glyph's colour and its points' colours, in list order.
+std::vector<uint32_t> Colours(const LFONT* font) {
+    std::vector<uint32_t> c;
+    for (int32_t i = 0; i < font->glyphs->count; ++i) {
+        const OBJ2D* g = Glyph(font, i);
+        if (g == nullptr) continue;
+        c.push_back(g->colour);
+        for (int32_t k = 0; k < g->points->count; ++k)
+            c.push_back(static_cast<const VEC2D*>(LISTGet(g->points, k))->colour);
+    }
+    return c;
+}
+
+// A run in a colour draws what recolouring the font and drawing the run
+// draws, cached glyphs or not, rotated or not; recolouring afterwards leaves
+// the same glyphs.
+TEST(LfontCache, ARunInAColourIsARecolourAndARun) {
+    struct Case {
+        const char* what;
+        const char* text;
+        int32_t angle;
+    };
+    const Case cases[] = {
+        {"cached", FONT8_TEXT, 0}, {"rotated", FONT8_TEXT, 40}, {"past the cache", OBJLIB_TEXT, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Img plainImg(Sized(256, 256));
+        Img tintImg(Sized(256, 256));
+        Font plain(TextFont(c.text, 16, plainImg.get()));
+        Font tint(TextFont(c.text, 16, tintImg.get()));
+        std::string codes;  // every code the list has, below 128
+        for (int32_t i = 0; i < std::min(plain->glyphs->count, 128); ++i)
+            codes += static_cast<char>(i);
+        const auto n = static_cast<int32_t>(codes.size());
+        for (LFONT* f : {plain.get(), tint.get()}) {
+            RNGSeed(11);
+            LFONTRandomColors(f);
+            f->angle = c.angle;
+            f->position->x = -40;
+            f->position->y = 20;
+        }
+        const std::vector<uint32_t> before = Colours(tint.get());
+        for (uint32_t colour : {0x00112233u, 0x00FFEE01u}) {
+            LFONTSetColor(plain.get(), colour);
+            LFONTDrawCycle(plain.get(), codes.data(), n, 5, 3 * n);
+            LFONTDrawCycleInColour(tint.get(), codes.data(), n, 5, 3 * n, colour);
+        }
+        EXPECT_TRUE(IMGEqual(plainImg.get(), tintImg.get()));
+        EXPECT_EQ(plain->position->x, tint->position->x);
+        EXPECT_EQ(plain->code, tint->code);
+        if (c.angle == 0 && c.text == FONT8_TEXT) {
+            EXPECT_EQ(before, Colours(tint.get())) << "the cached glyphs were recoloured";
+        }
+        LFONTSetColor(tint.get(), 0x00FFEE01u);
+        EXPECT_EQ(Colours(plain.get()), Colours(tint.get()));
     }
 }
 
