@@ -43,12 +43,13 @@
 #include "image/imgfx_pipe_internal.h"
 
 #if defined(__SSE2__)
-#include <immintrin.h>
+#include <emmintrin.h>
 #define IMGFX_PIPE_SSE2 1
 #else
 #define IMGFX_PIPE_SSE2 0
 #endif
 #if IMGFX_PIPE_SSE2 && !defined(__EMSCRIPTEN__)
+#include <immintrin.h>
 #define IMGFX_PIPE_WIDE 1  // AVX2 behind a CPU check
 #else
 #define IMGFX_PIPE_WIDE 0
@@ -265,6 +266,7 @@ RowBuffers PlaceRows(uint32_t* area, const uint32_t* row, int32_t n) {
 // false runs the scalar forms only.
 void PipeRow(uint32_t* w, uint32_t* g, uint32_t* o, uint32_t* t, uint32_t* h, uint32_t* l,
              int32_t n, uint32_t s, uint32_t sub, bool simd) {
+    (void)simd;  // nothing to choose in a build without SIMD
     int32_t x = 0;
 #if IMGFX_PIPE_WIDE
     if (simd && HasAvx2()) x = ShiftAvx2(w, t, x, n, s);
