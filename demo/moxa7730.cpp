@@ -10,6 +10,7 @@
 #include "effects/raster.h"
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "image/imgfx_pipe.h"
 #include "platform/fps.h"
 #include "platform/sdldpy.h"
 #include "platform/sdlkbd.h"
@@ -97,21 +98,32 @@ void MOXA7730DrawTitle() {
     writer16->angle = 0;
     writer16->scale->x = 1;
     writer16->scale->y = 1;
+    // Each letter drawn as if the font had its colour; the font takes the
+    // last letter's colour once, as recolouring it before every letter would
+    // leave it.
     const uint32_t f = static_cast<uint32_t>(frameCount);
+    uint32_t colour = 0;
     for (int32_t k = 0; k < kTitleLetters; ++k) {
         const uint32_t entry = (f + 192u - 64u * static_cast<uint32_t>(k)) % PALETTE_SIZE;
-        LFONTSetColor(writer16, static_cast<uint32_t>(palette->values[entry]));
+        colour = static_cast<uint32_t>(palette->values[entry]);
         const uint32_t phase = (17u * f + 96u - 32u * static_cast<uint32_t>(k)) & 511u;
         writer16->position->x = SCREEN_W - 64 + 16 * k;
         writer16->position->y = SCREEN_H - (SINE_TABLE[phase] >> 10) - 16;
-        writer16->code = static_cast<unsigned char>(kTitle[k]);
-        LFONTDrawChar(writer16);
+        LFONTDrawCycleInColour(writer16, kTitle + k, 1, 0, 1, colour);
     }
+    LFONTSetColor(writer16, colour);
 }
 
 // Compose and present: glow and blur passes (copies while off), then the fade
-// or clear that leaves the next frame's background.
+// or clear that leaves the next frame's background. With both passes on,
+// they and the fade run as one walk over the rows (the same pixels in all
+// three images); a fade of white is the clear.
 void MOXA7730ComposeAndPresent() {
+    if ((glowOn & 1) != 0 && (blurOn & 1) != 0) {
+        IMGFXGlowBlurFade(imgWork, imgGlow, imgOut, 3, (fadeOn & 1) != 0 ? fadeColour : 0xFFFFFFu);
+        SDLDPYPresent(dpy, imgOut);
+        return;
+    }
     if ((glowOn & 1) != 0) {
         IMGFXGlow5(imgWork, imgGlow, 3);
     } else {

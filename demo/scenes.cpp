@@ -247,11 +247,15 @@ void MOXA7730DrawC(int32_t n) {
         writer8->scale->y = 1;
         writer8->angle = 0;
     }
+    // Every row in its palette colour, the font recoloured once (the last
+    // row's colour) rather than once a row.
     const auto un = static_cast<uint32_t>(n);
+    uint32_t colours[SCROLLER_COUNT];
     for (int32_t i = 0; i < SCROLLER_COUNT; ++i) {
         const uint32_t entry = un + static_cast<uint32_t>(i) * static_cast<uint32_t>(colourStride);
-        LSCROLLDrawColoured(scrollers[i], PaletteColour(entry));
+        colours[i] = PaletteColour(entry);
     }
+    LSCROLLDrawColouredRows(scrollers, colours, SCROLLER_COUNT);
     for (int32_t i = 0; i < SCROLLER_COUNT; ++i) {
         if (scrollers[i] == nullptr) continue;
         const uint32_t phase = static_cast<uint32_t>(swayPhase) +

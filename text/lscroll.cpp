@@ -48,16 +48,22 @@ bool Visible(const LSCROLL* s) {
              static_cast<int64_t>(s->y) + s->rowHeight < 0);
 }
 
-// The row in the glyphs' colours: the cursor is marked, walked by steps of 1
-// and restored, as ScrollWalk does, with the characters drawn as one run.
-void DrawPlain(LSCROLL* s, int64_t advance) {
+// The row in the glyphs' colours (or, `tinted`, as if every glyph had
+// `colour`): the cursor is marked, walked by steps of 1 and restored, as
+// ScrollWalk does, with the characters drawn as one run.
+void DrawPlain(LSCROLL* s, int64_t advance, bool tinted = false, uint32_t colour = 0) {
     PlacePen(s);
     CURSOR* cursor = s->cursor;
     CURSORSetPosition(cursor, cursor->position);
     CURSORMark(cursor);
     cursor->step = 1;
-    LFONTDrawCycle(s->font, cursor->text, cursor->length, cursor->position,
-                   ScrollCount(s->width, advance));
+    if (tinted) {
+        LFONTDrawCycleInColour(s->font, cursor->text, cursor->length, cursor->position,
+                               ScrollCount(s->width, advance), colour);
+    } else {
+        LFONTDrawCycle(s->font, cursor->text, cursor->length, cursor->position,
+                       ScrollCount(s->width, advance));
+    }
     CURSORRestore(cursor);
 }
 }  // namespace
@@ -127,4 +133,28 @@ void LSCROLLDrawColoured(LSCROLL* scroller, uint32_t colour) {
     }
     LFONTSetColor(scroller->font, colour);
     DrawPlain(scroller, advance);
+}
+
+void LSCROLLDrawColouredRows(LSCROLL* const* rows, const uint32_t* colours, int32_t count) {
+    if (rows == nullptr || colours == nullptr || count < 0) {
+        LSCROLLError();
+        return;
+    }
+    int64_t advance = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        if (!DrawReady(rows[i], &advance)) {
+            LSCROLLError();
+            continue;
+        }
+        DrawPlain(rows[i], advance, true, colours[i]);
+    }
+    // Each font ends in the colour of the last row drawn with it.
+    for (int32_t i = 0; i < count; ++i) {
+        if (!DrawReady(rows[i], &advance)) continue;
+        bool last = true;
+        for (int32_t j = i + 1; j < count && last; ++j) {
+            last = !(DrawReady(rows[j], &advance) && rows[j]->font == rows[i]->font);
+        }
+        if (last) LFONTSetColor(rows[i]->font, colours[i]);
+    }
 }

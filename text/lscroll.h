@@ -77,3 +77,11 @@ void LSCROLLDrawRandomColours(LSCROLL* scroller);
 // Without the visibility test; LFONTSetColor(font, colour) first, and the
 // glyphs keep that colour.
 void LSCROLLDrawColoured(LSCROLL* scroller, uint32_t colour);
+// LSCROLLDrawColoured(rows[i], colours[i]) for i = 0 .. count - 1 in turn:
+// the same pixels, pens, cursors and glyph colours afterwards (each font in
+// the colour of the last row drawn with it), but each font is recoloured
+// once, at the end, instead of once a row (LFONTDrawCycleInColour). A row
+// that cannot be drawn reports and is skipped; so is everything when rows or
+// colours is null or count negative. A font with a glyph that has no point
+// list reports it once, in that last recolouring.
+void LSCROLLDrawColouredRows(LSCROLL* const* rows, const uint32_t* colours, int32_t count);

@@ -38,11 +38,13 @@ uint32_t LightColour() {
 //
 // The segments of glyph codes 0 .. kCacheCodes - 1, packed: each code's
 // segments lie at entries[code].first .., last segment first (OBJ2DDraw's
-// order), with the start point's colour. An entry is usable when the glyph,
+// order), with the start point's colour. An entry is current when the glyph,
 // its segment list and that list's count are still the ones it was made from;
-// anything else rebuilds the cache once, and what still does not fit (no
-// room, a segment without endpoints, codes beyond the cache) is drawn from
-// the list by OBJ2DDraw, which also makes its reports.
+// anything else rebuilds the cache once. A glyph that cannot be packed (no
+// room left, a segment without endpoints) gets a current entry marked not
+// packed, so it is drawn from the list by OBJ2DDraw (which also makes its
+// reports) without rebuilding again until the list or the entry changes;
+// codes beyond the cache always come from the list.
 constexpr int32_t kCacheCodes = 256;
 constexpr int32_t kCacheSegments = 1024;
 
@@ -51,10 +53,10 @@ struct CachedSegment {
 };
 
 struct CacheEntry {
-    const OBJ2D* glyph;    // null: not cached
-    const LIST* segments;  // the glyph's segment list when cached
-    int32_t segmentCount;
-    int32_t first;
+    const OBJ2D* glyph;    // null: no glyph when the cache was made
+    const LIST* segments;  // the glyph's segment list then
+    int32_t segmentCount;  // and its count
+    int32_t first;         // the first packed segment; -1: not packed
 };
 
 }  // namespace
@@ -70,24 +72,24 @@ struct LFONTCACHE {
 
 namespace {
 
-// Packs one glyph; false (entry left unusable) when it does not fit or has a
-// segment without both endpoints.
-bool PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
+// Packs one glyph. One that does not fit or has a segment without both
+// endpoints keeps an entry marked not packed (first -1), so that its draws
+// do not rebuild the cache again and again.
+void PackGlyph(LFONTCACHE* cache, int32_t code, const OBJ2D* glyph) {
     const LIST* list = glyph->segments;
-    if (list == nullptr || glyph->points == nullptr || list->count > kCacheSegments - cache->used) {
-        return false;
-    }
+    if (list == nullptr) return;  // never looked up: drawn from the list
+    cache->entries[code] = {glyph, list, list->count, -1};
+    if (glyph->points == nullptr || list->count > kCacheSegments - cache->used) return;
     const int32_t first = cache->used;
     for (int32_t i = list->count - 1; i >= 0; --i) {
         const SEG2D* s = static_cast<const SEG2D*>(list->slots[i]);
-        if (s == nullptr || s->start == nullptr || s->end == nullptr) return false;
+        if (s == nullptr || s->start == nullptr || s->end == nullptr) return;
         const int32_t k = first + (list->count - 1 - i);
         cache->segments[k] = {s->start->x, s->start->y, s->end->x, s->end->y};
         cache->colours[k] = s->start->colour;
     }
     cache->used += list->count;
-    cache->entries[code] = {glyph, list, list->count, first};
-    return true;
+    cache->entries[code].first = first;
 }
 
 void Rebuild(const LFONT* font) {
@@ -122,14 +124,16 @@ const CacheEntry* EntryFor(const LFONT* font, int32_t code, const OBJ2D* glyph) 
         Rebuild(font);
         if (!EntryMatches(cache->entries[code], glyph)) return nullptr;
     }
-    return &cache->entries[code];
+    const CacheEntry* e = &cache->entries[code];
+    return e->first >= 0 ? e : nullptr;
 }
 
 // Draws a cached glyph at the font's pen with its scale (no rotation): each
 // model point p lands at p * scale + position, wrapping as OBJ2DDraw's pose
 // does, so the pixels are OBJ2DDraw's.
+// With `tinted`, every segment takes `tint` instead of its cached colour.
 void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& scale,
-                  const VEC2D& pen, IMG* image) {
+                  const VEC2D& pen, IMG* image, bool tinted, uint32_t tint) {
     const uint32_t kx = static_cast<uint32_t>(scale.x);
     const uint32_t ky = static_cast<uint32_t>(scale.y);
     const uint32_t px = static_cast<uint32_t>(pen.x);
@@ -140,7 +144,8 @@ void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& sca
         IMGDrawLine(image, static_cast<int32_t>(static_cast<uint32_t>(s[i].x1) * kx + px),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y1) * ky + py),
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].x2) * kx + px),
-                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py), colours[i]);
+                    static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py),
+                    tinted ? tint : colours[i]);
     }
 }
 
@@ -152,6 +157,7 @@ void RecolourCached(const LFONT* font, int32_t code, const OBJ2D* glyph, uint32_
         return;  // not cached as it stands: the next draw rebuilds or uses the list
     }
     const CacheEntry& e = cache->entries[code];
+    if (e.first < 0) return;  // drawn from the list, which has the colour
     for (int32_t i = 0; i < e.segmentCount; ++i) cache->colours[e.first + i] = colour;
 }
 
@@ -178,10 +184,18 @@ struct Pose {
     VEC2D pen;
 };
 
+// A colour that replaces the glyphs' own for one run (see
+// LFONTDrawCycleInColour), or none.
+struct Tint {
+    bool on;
+    uint32_t colour;
+};
+
 // Poses code's glyph (the glyph object receives the pose: it is shared pen
 // state) and draws it, from the cache when it can; nothing for a code
-// without a glyph. The font is checked.
-void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
+// without a glyph. A tint draws the cached segments in its colour and gives
+// a glyph drawn from its list the colour first. The font is checked.
+void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose, Tint tint = {}) {
     OBJ2D* glyph = GlyphOf(font, code);
     if (glyph == nullptr || glyph->scale == nullptr || glyph->position == nullptr) return;
     *glyph->scale = pose.scale;
@@ -190,8 +204,9 @@ void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose) {
     const CacheEntry* e =
         pose.angle == 0 && font->image != nullptr ? EntryFor(font, code, glyph) : nullptr;
     if (e != nullptr) {
-        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image);
+        DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image, tint.on, tint.colour);
     } else {
+        if (tint.on) SetGlyphColour(font, code, glyph, tint.colour);
         OBJ2DDraw(glyph, font->image);  // a missing image: the object's report, nothing drawn
     }
 }
@@ -385,7 +400,9 @@ void LFONTGlyphsChanged(LFONT* font) {
     if (font->cache != nullptr) font->cache->glyphs = nullptr;
 }
 
-void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+namespace {
+void DrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count,
+               Tint tint) {
     if (!Ready(font) || text == nullptr || length < 1) {
         LFONTError();
         return;
@@ -400,8 +417,18 @@ void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start
     for (int64_t i = 0; i < count; ++i) {
         font->code = static_cast<int8_t>(text[at]);
         at = at + 1 == length ? 0 : at + 1;
-        PoseAndDraw(font, font->code, pose);
+        PoseAndDraw(font, font->code, pose, tint);
         pose.pen.x = static_cast<int32_t>(static_cast<uint32_t>(pose.pen.x) + advance);
     }
     font->position->x = pose.pen.x;
+}
+}  // namespace
+
+void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count) {
+    DrawCycle(font, text, length, start, count, Tint{});
+}
+
+void LFONTDrawCycleInColour(LFONT* font, const char* text, int32_t length, int32_t start,
+                            int64_t count, uint32_t colour) {
+    DrawCycle(font, text, length, start, count, Tint{true, colour});
 }

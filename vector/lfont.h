@@ -88,6 +88,15 @@ void LFONTDrawString(LFONT* font, const char* text);
 // is left at the last one drawn. The scrollers draw their rows with it.
 // Needs the font, its glyph list, the text and a length of at least 1.
 void LFONTDrawCycle(LFONT* font, const char* text, int32_t length, int32_t start, int64_t count);
+// The pixels, pen, code and glyph poses of LFONTSetColor(font, colour) then
+// LFONTDrawCycle, without recolouring the whole font: the glyphs drawn from
+// the cache are drawn in colour and keep their colour fields; only a glyph
+// drawn from its list (rotated, or not held by the cache) takes the colour
+// first. A caller that draws several runs in several colours this way and
+// then calls LFONTSetColor with the last one leaves every glyph as the
+// plain sequence would, with one recolouring instead of one a run.
+void LFONTDrawCycleInColour(LFONT* font, const char* text, int32_t length, int32_t start,
+                            int64_t count, uint32_t colour);
 
 // [SECTION] Colours (each glyph keeps its colour until the next change)
 void LFONTSetColor(LFONT* font, uint32_t colour);  // every glyph, last to first

@@ -241,6 +241,55 @@ TEST(Lscroll, HostileFontsAndFieldsReturnAtOnce) {
     EXPECT_EQ("DEFGH", RowCodes(r.img.get(), 0, 8, 5));
 }
 
+// Rows drawn in their colours at once are the rows drawn one by one: two
+// fonts taking turns, a row that cannot be drawn, rows cut at the edges.
+TEST(Lscroll, ColouredRowsAreColouredDrawsInTurn) {
+    struct Wall {
+        Img img{Sized(96, 40)};
+        Font fonts[2] = {Font(MarkerFont(nullptr, 256)), Font(MarkerFont(nullptr, 256))};
+        Scroller rows[5] = {Scroller(LSCROLLNew()), Scroller(LSCROLLNew()), Scroller(LSCROLLNew()),
+                            Scroller(LSCROLLNew()), Scroller(LSCROLLNew())};
+        LSCROLL* list[5] = {};
+        Wall() {
+            for (int i = 0; i < 5; ++i) {
+                list[i] = rows[i].get();
+                if (i == 2) continue;  // left unbound: reports, draws nothing
+                LSCROLLSet(rows[i].get(), kText, fonts[i % 2].get(), img.get());
+                rows[i]->y = 8 * i - 3;
+                rows[i]->x = 5 * i - 6;
+                rows[i]->offset = i;
+                CURSORSetPosition(rows[i]->cursor, 3 * i);
+            }
+        }
+    };
+    const uint32_t colours[5] = {0x00102030u, 0x00405060u, 0x00FFFFFFu, 0x00708090u, 0x00A0B0C0u};
+    Wall one;
+    Wall all;
+    const uint64_t before = REPORTCount();
+    for (int i = 0; i < 5; ++i) LSCROLLDrawColoured(one.list[i], colours[i]);
+    const uint64_t reports = REPORTCount() - before;
+    LSCROLLDrawColouredRows(all.list, colours, 5);
+    EXPECT_EQ(reports, REPORTCount() - before - reports);
+    EXPECT_TRUE(IMGEqual(one.img.get(), all.img.get()));
+    for (int f = 0; f < 2; ++f) {
+        SCOPED_TRACE(f);
+        EXPECT_EQ(one.fonts[f]->position->x, all.fonts[f]->position->x);
+        EXPECT_EQ(one.fonts[f]->code, all.fonts[f]->code);
+        for (int code = 0; code < 256; ++code) {
+            const OBJ2D* a = static_cast<const OBJ2D*>(LISTGet(one.fonts[f]->glyphs, code));
+            const OBJ2D* b = static_cast<const OBJ2D*>(LISTGet(all.fonts[f]->glyphs, code));
+            if (a == nullptr) continue;
+            EXPECT_EQ(colours[4 - f], b->colour) << code;  // the last row of each font
+            for (int32_t k = 0; k < a->points->count; ++k) {
+                EXPECT_EQ(static_cast<const VEC2D*>(LISTGet(a->points, k))->colour,
+                          static_cast<const VEC2D*>(LISTGet(b->points, k))->colour);
+            }
+        }
+    }
+    for (int i : {0, 1, 3, 4})
+        EXPECT_EQ(one.rows[i]->cursor->position, all.rows[i]->cursor->position);
+}
+
 TEST(Lscroll, FreeAndNullArguments) {
     Scroller s(LSCROLLNew());
     LSCROLLFree(s.ref());

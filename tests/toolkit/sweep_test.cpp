@@ -34,6 +34,7 @@
 #include "effects/spirals.h"
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "image/imgfx_pipe.h"
 #include "platform/capture/capture.h"
 #include "platform/edge.h"
 #include "platform/fps.h"
@@ -697,6 +698,15 @@ const Row kRows[] = {
     {"IMGFX", "IMGFXGlow7", [](Kit& k) { PairSweep(IMGFXGlow7, k, 1); }},
     {"IMGFX", "IMGFXGlowH", [](Kit& k) { PairSweep(IMGFXGlowH, k, 1, 1); }},
     {"IMGFX", "IMGFXGlow3x3", [](Kit& k) { PairSweep(IMGFXGlow3x3, k, 1); }},
+    {"IMGFX", "IMGFXGlowBlurFade", [](Kit& k) {
+        IMGFXGlowBlurFade(nullptr, k.img, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, nullptr, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img2, nullptr, 3, 0);
+        IMGFXGlowBlurFade(k.empty, k.img, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.empty, k.img2, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img2, k.empty, 3, 0);
+        IMGFXGlowBlurFade(k.img, k.img, k.img, 3, 0);
+    }},
     {"IMGFX", "IMGFXCheckFit", [](Kit& k) {
         EXPECT_FALSE(IMGFXCheckFit(nullptr, &k, k.img));
         EXPECT_FALSE(IMGFXCheckFit(k.img, nullptr, k.img));
@@ -1261,6 +1271,19 @@ const Row kRows[] = {
         LFONTDrawCycle(f, "ab", 2, 0, -5);
         Drop(f);
     }},
+    {"LFONT", "LFONTDrawCycleInColour", [](Kit& k) {
+        LFONTDrawCycleInColour(nullptr, "ab", 2, 0, 3, 1);
+        LFONT* f = LFONTNew();
+        LFONTDrawCycleInColour(f, "ab", 2, 0, 3, 1);
+        Drop(f);
+        f = BoundLfont(k.empty);
+        LFONTDrawCycleInColour(f, nullptr, 2, 0, 3, 1);
+        LFONTDrawCycleInColour(f, "", 0, 0, 3, 1);
+        LFONTDrawCycleInColour(f, "ab", -1, 0, 3, 1);
+        LFONTDrawCycleInColour(f, "ab", 2, INT32_MIN, 0, 1);
+        LFONTDrawCycleInColour(f, "ab", 2, 0, -5, 1);
+        Drop(f);
+    }},
     {"LFONT", "LFONTSetColor", [](Kit&) {
         LFONTSetColor(nullptr, 1);
         LFONT* f = LFONTNew();
@@ -1547,6 +1570,21 @@ const Row kRows[] = {
     {"LSCROLL", "LSCROLLDrawOpaque", [](Kit& k) { LscrollSweep(LSCROLLDrawOpaque, k); }},
     {"LSCROLL", "LSCROLLDrawRandomColours", [](Kit& k) { LscrollSweep(LSCROLLDrawRandomColours, k); }},
     {"LSCROLL", "LSCROLLDrawColoured", [](Kit& k) { LscrollSweep(LSCROLLDrawColoured, k, 1); }},
+    {"LSCROLL", "LSCROLLDrawColouredRows", [](Kit& k) {
+        const uint32_t colours[3] = {1, 2, 3};
+        LSCROLL* rows[3] = {nullptr, LSCROLLNew(), LSCROLLNew()};
+        LSCROLLDrawColouredRows(nullptr, colours, 3);
+        LSCROLLDrawColouredRows(rows, nullptr, 3);
+        LSCROLLDrawColouredRows(rows, colours, -1);
+        LSCROLLDrawColouredRows(rows, colours, 0);
+        LSCROLLDrawColouredRows(rows, colours, 3);
+        LFONT* f = BoundLfont(k.empty);
+        LSCROLLSet(rows[2], "ab", f, k.empty);
+        LSCROLLDrawColouredRows(rows, colours, 3);
+        LSCROLLFree(&rows[1]);
+        LSCROLLFree(&rows[2]);
+        Drop(f);
+    }},
     {"SCROLL", "SCROLLNew", [](Kit&) {
         SCROLL* s = SCROLLNew();
         SCROLLFree(&s);

@@ -3,7 +3,10 @@
 // when the list, an entry or the colours change.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/report.h"
 #include "core/rng.h"
@@ -156,6 +159,119 @@ TEST(LfontCache, FollowsTheListAndItsEntries) {
     OBJ2DDraw(glyph, plain.get());
     EXPECT_TRUE(IMGEqual(wide.get(), plain.get()));
 }
+// A glyph the cache cannot hold is drawn from its list without rebuilding the
+// cache on every draw: a cached glyph edited in place (unannounced) keeps its
+// cached look however often the other one is drawn, until the edit is
+// announced.
+TEST(LfontCache, AGlyphItCannotHoldDoesNotRebuildIt) {
+    struct Case {
+        const char* what;
+        const char* text;
+        bool endpointless;  // else: the last glyph, past the cache's room
+    };
+    const Case cases[] = {{"a segment without endpoints", FONT8_TEXT, true},
+                          {"more segments before it than the cache holds", OBJLIB_TEXT, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Img img(Sized(64, 64));
+        Font font(TextFont(c.text, 16, img.get()));
+        int32_t kept = 0;  // the first glyph with a segment: cached
+        while (Glyph(font.get(), kept) == nullptr || Glyph(font.get(), kept)->segments->count == 0)
+            ++kept;
+        int32_t odd = font->glyphs->count - 1;
+        if (c.endpointless) {
+            odd = 'B';
+            OBJ2D* bad = OBJ2DNew();
+            SEG2D* s = SEG2DNew();
+            s->end->x = 5;
+            ASSERT_TRUE(OBJ2DAddSegment(bad, s));
+            LISTPush(bad->segments, nullptr);
+            OBJ2D* old = Glyph(font.get(), odd);
+            LISTSet(font->glyphs, bad, odd);
+            OBJ2DFree(&old);
+        }
+        while (Glyph(font.get(), odd) == nullptr) --odd;
+        const auto draw = [&](int32_t code, IMG* into) {
+            font->image = into;
+            font->position->x = 0;
+            font->code = code;
+            LFONTDrawChar(font.get());
+        };
+        Img before(Sized(64, 64));
+        draw(odd, img.get());  // the one rebuild the new entry calls for
+        draw(kept, before.get());
+        SEG2D* first = static_cast<SEG2D*>(LISTGet(Glyph(font.get(), kept)->segments, 0));
+        first->start->x += 3;
+        first->end->x += 3;
+        for (int i = 0; i < 3; ++i) draw(odd, img.get());
+        Img after(Sized(64, 64));
+        draw(kept, after.get());
+        EXPECT_TRUE(IMGEqual(before.get(), after.get())) << "the cache was rebuilt";
+        LFONTGlyphsChanged(font.get());
+        Img announced(Sized(64, 64));
+        draw(kept, announced.get());
+        EXPECT_FALSE(IMGEqual(before.get(), announced.get()));
+    }
+}
+
+// Every glyph's colour and its points' colours, in list order.
+std::vector<uint32_t> Colours(const LFONT* font) {
+    std::vector<uint32_t> c;
+    for (int32_t i = 0; i < font->glyphs->count; ++i) {
+        const OBJ2D* g = Glyph(font, i);
+        if (g == nullptr) continue;
+        c.push_back(g->colour);
+        for (int32_t k = 0; k < g->points->count; ++k)
+            c.push_back(static_cast<const VEC2D*>(LISTGet(g->points, k))->colour);
+    }
+    return c;
+}
+
+// A run in a colour draws what recolouring the font and drawing the run
+// draws, cached glyphs or not, rotated or not; recolouring afterwards leaves
+// the same glyphs.
+TEST(LfontCache, ARunInAColourIsARecolourAndARun) {
+    struct Case {
+        const char* what;
+        const char* text;
+        int32_t angle;
+    };
+    const Case cases[] = {
+        {"cached", FONT8_TEXT, 0}, {"rotated", FONT8_TEXT, 40}, {"past the cache", OBJLIB_TEXT, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Img plainImg(Sized(256, 256));
+        Img tintImg(Sized(256, 256));
+        Font plain(TextFont(c.text, 16, plainImg.get()));
+        Font tint(TextFont(c.text, 16, tintImg.get()));
+        std::string codes;  // every code the list has, below 128
+        for (int32_t i = 0; i < std::min(plain->glyphs->count, 128); ++i)
+            codes += static_cast<char>(i);
+        const auto n = static_cast<int32_t>(codes.size());
+        for (LFONT* f : {plain.get(), tint.get()}) {
+            RNGSeed(11);
+            LFONTRandomColors(f);
+            f->angle = c.angle;
+            f->position->x = -40;
+            f->position->y = 20;
+        }
+        const std::vector<uint32_t> before = Colours(tint.get());
+        for (uint32_t colour : {0x00112233u, 0x00FFEE01u}) {
+            LFONTSetColor(plain.get(), colour);
+            LFONTDrawCycle(plain.get(), codes.data(), n, 5, 3 * n);
+            LFONTDrawCycleInColour(tint.get(), codes.data(), n, 5, 3 * n, colour);
+        }
+        EXPECT_TRUE(IMGEqual(plainImg.get(), tintImg.get()));
+        EXPECT_EQ(plain->position->x, tint->position->x);
+        EXPECT_EQ(plain->code, tint->code);
+        if (c.angle == 0 && c.text == FONT8_TEXT) {
+            EXPECT_EQ(before, Colours(tint.get())) << "the cached glyphs were recoloured";
+        }
+        LFONTSetColor(tint.get(), 0x00FFEE01u);
+        EXPECT_EQ(Colours(plain.get()), Colours(tint.get()));
+    }
+}
+
 TEST(LfontCycle, RunsOfACyclicText) {
     Img img(Sized(64, 8));
     Font font(MarkerFont(img.get()));
