@@ -26,20 +26,7 @@ scale=${SCALE:-3}
 preset=${X264_PRESET:-medium}
 build=${BUILD_DIR:-$repo/build/release}
 
-# decimal NAME VALUE MIN MAX: VALUE read as a decimal number (leading zeros
-# are not octal), which must be a whole number from MIN to MAX.
-decimal() {
-  local digits=${2#"${2%%[!0]*}"}  # without its leading zeros
-  case "$2" in
-    '' | *[!0-9]*) ;;
-    *) if [ "${#digits}" -le 9 ] && [ $((10#0$digits)) -ge "$3" ] && [ $((10#0$digits)) -le "$4" ]; then
-         echo $((10#0$digits))
-         return
-       fi ;;
-  esac
-  echo "make_video: $1 must be a whole number from $3 to $4, not '$2'" >&2
-  exit 2
-}
+source "$repo/tools/decimal.bash"
 if [ -n "$seconds" ]; then
   seconds=$(decimal SECONDS "$seconds" 1 86400)
   frames=$((seconds * fps))

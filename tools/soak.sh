@@ -26,20 +26,7 @@ while [ $# -ge 2 ]; do
   esac
 done
 [ $# -ge 1 ] || { sed -n '2,15p' "$0" >&2; exit 2; }
-# decimal NAME VALUE MIN MAX: VALUE read as a decimal number (leading zeros
-# are not octal), which must be a whole number from MIN to MAX.
-decimal() {
-  local digits=${2#"${2%%[!0]*}"}  # without its leading zeros
-  case "$2" in
-    '' | *[!0-9]*) ;;
-    *) if [ "${#digits}" -le 10 ] && [ $((10#0$digits)) -ge "$3" ] && [ $((10#0$digits)) -le "$4" ]; then
-         echo $((10#0$digits))
-         return
-       fi ;;
-  esac
-  echo "soak: $1 must be a whole number from $3 to $4, not '$2'" >&2
-  exit 2
-}
+source "$repo/tools/decimal.bash"
 seed=$(decimal --seed "$seed" 0 2147483647)
 [ -z "$script_for" ] || script_for=$(decimal --script-for "$script_for" 1 2147483647)
 counts=()
