@@ -84,12 +84,7 @@ constexpr Scene kScenes[] = {
 // One frame as the demo runs it; n counts the scene's frames down.
 void Frame(const Scene& s, int32_t* n) {
     s.draw(*n);
-    MOXA7730Pace();
-    MOXA7730DrawOverlay();
-    MOXA7730DrawTitle();
-    MOXA7730ComposeAndPresent();
-    MOXA7730MusicStep();
-    MOXA7730PollKeys();
+    MOXA7730CommonLayers();
     if (--*n == 0) *n = s.frames;
 }
 
