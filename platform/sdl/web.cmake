@@ -56,6 +56,7 @@ if(EXISTS /usr/src/googletest/CMakeLists.txt)
   add_executable(web_kernel_tests EXCLUDE_FROM_ALL
                  ${CMAKE_SOURCE_DIR}/tests/image/imgfx_filter_test.cpp
                  ${CMAKE_SOURCE_DIR}/tests/image/img_compose_test.cpp
+                 ${CMAKE_SOURCE_DIR}/tests/image/imgfx_pipe_test.cpp
                  ${CMAKE_SOURCE_DIR}/tests/effects/raster_test.cpp)
   target_include_directories(web_kernel_tests PRIVATE ${CMAKE_SOURCE_DIR})
   target_link_libraries(web_kernel_tests PRIVATE moxa_effects gtest gtest_main)
