@@ -49,18 +49,22 @@ struct Module {
     Fields (*run)(uint32_t seed, const int32_t* r);
 };
 
+// A few fields to a line.
+// clang-format off
 const Module kModules[] = {
     {"SINELINE", 18,
      [](uint32_t seed, const int32_t* r) {
          RNGSeed(seed);
          Owned<SINELINE, SINELINEFree> s(SINELINENew());
-         return Fields{
-             {s->phaseA.x, r[0] % 1024}, {s->phaseA.y, r[1] % 1024}, {s->speedA.x, (r[2] & 7) + 3},
-             {s->speedA.y, (r[3] & 7) + 3}, {s->stepA.x, (r[4] & 15) + 5}, {s->stepA.y, (r[5] & 15) + 6},
-             {s->phaseB.x, r[6] % 1024}, {s->phaseB.y, r[7] % 1024}, {s->speedB.x, (r[8] & 7) + 2},
-             {s->speedB.y, (r[9] & 7) + 2}, {s->stepB.x, (r[10] & 15) + 6}, {s->stepB.y, (r[11] & 15) + 7},
-             {s->phaseC.x, r[12] % 1024}, {s->phaseC.y, r[13] % 1024}, {s->speedC.x, (r[14] & 3) + 1},
-             {s->speedC.y, (r[15] & 3) + 1}, {s->stepC.x, (r[16] & 15) + 7}, {s->stepC.y, (r[17] & 15) + 8}};
+         return Fields{{s->phaseA.x, r[0] % 1024},     {s->phaseA.y, r[1] % 1024},
+                       {s->speedA.x, (r[2] & 7) + 3},  {s->speedA.y, (r[3] & 7) + 3},
+                       {s->stepA.x, (r[4] & 15) + 5},  {s->stepA.y, (r[5] & 15) + 6},
+                       {s->phaseB.x, r[6] % 1024},     {s->phaseB.y, r[7] % 1024},
+                       {s->speedB.x, (r[8] & 7) + 2},  {s->speedB.y, (r[9] & 7) + 2},
+                       {s->stepB.x, (r[10] & 15) + 6}, {s->stepB.y, (r[11] & 15) + 7},
+                       {s->phaseC.x, r[12] % 1024},    {s->phaseC.y, r[13] % 1024},
+                       {s->speedC.x, (r[14] & 3) + 1}, {s->speedC.y, (r[15] & 3) + 1},
+                       {s->stepC.x, (r[16] & 15) + 7}, {s->stepC.y, (r[17] & 15) + 8}};
      }},
     {"LFRAMEReset", 11,
      [](uint32_t seed, const int32_t* r) {
@@ -71,7 +75,8 @@ const Module kModules[] = {
          const VEC2D *va = f->velocities->start, *vb = f->velocities->end;
          return Fields{{a->x, r[0] % w}, {a->y, r[1] % h}, {b->x, r[2] % w}, {b->y, r[3] % h},
                        {a->colour, r[4] & 0xFFFFFF}, {b->colour, r[5] & 0xFFFFFF},
-                       {va->x, Unit(r[6])}, {va->y, Unit(r[7])}, {vb->x, Unit(r[8])}, {vb->y, Unit(r[9])},
+                       {va->x, Unit(r[6])}, {va->y, Unit(r[7])},
+                       {vb->x, Unit(r[8])}, {vb->y, Unit(r[9])},
                        {f->speed, (r[10] & 7) + 4}};
      }},
     {"LFRAMEResetAcross", 7,
@@ -111,7 +116,8 @@ const Module kModules[] = {
              const int32_t* d = r + 9 * (1 - j);
              f.insert(f.end(), {{p[0], (d[0] % 40) << 16}, {p[1], (d[1] % 20) << 16},
                                 {p[2], (d[2] % 10) << 16}, {p[3], Signed(d[3] & 0x3FFFF, d[4])},
-                                {p[4], Signed(d[5] & 0x3FFFF, d[6])}, {p[5], Signed(d[7] & 0x3FFFF, d[8])}});
+                                {p[4], Signed(d[5] & 0x3FFFF, d[6])},
+                                {p[5], Signed(d[7] & 0x3FFFF, d[8])}});
          }
          return f;
      }},
@@ -134,6 +140,7 @@ const Module kModules[] = {
                        {s->particles[3], r[2] % 1023}, {s->particles[5], r[3] % 300}};
      }},
 };
+// clang-format on
 
 TEST(DrawOrder, EachFieldTakesItsOwnDraw) {
     for (const Module& m : kModules) {
@@ -142,7 +149,8 @@ TEST(DrawOrder, EachFieldTakesItsOwnDraw) {
             for (int32_t i = 1; i <= m.draws; ++i) r.push_back(DrawAfter(seed, i));
             const Fields fields = m.run(seed, r.data());
             for (size_t i = 0; i < fields.size(); ++i) {
-                ASSERT_EQ(fields[i][1], fields[i][0]) << m.name << " field " << i << ", seed " << seed;
+                ASSERT_EQ(fields[i][1], fields[i][0])
+                    << m.name << " field " << i << ", seed " << seed;
             }
             EXPECT_EQ(StateAfter(seed, m.draws), RNGState()) << m.name << ", seed " << seed;
         }
