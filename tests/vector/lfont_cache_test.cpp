@@ -159,27 +159,20 @@ TEST(LfontCache, FollowsTheListAndItsEntries) {
     OBJ2DDraw(glyph, plain.get());
     EXPECT_TRUE(IMGEqual(wide.get(), plain.get()));
 }
-// A glyph the cache cannot hold is drawn from its list without rebuilding the
-// cache on every draw: a cached glyph edited in place (unannounced) keeps its
-// cached look however often the other one is drawn, until the edit is
-// announced.
+// A glyph the cache cannot hold (a segment without endpoints, or past the
+// cache's room) is drawn from its list without rebuilding the cache each time:
+// a cached glyph edited unannounced keeps its cached look until the edit is
+// announced, however often the other one is drawn.
 TEST(LfontCache, AGlyphItCannotHoldDoesNotRebuildIt) {
-    struct Case {
-        const char* what;
-        const char* text;
-        bool endpointless;  // else: the last glyph, past the cache's room
-    };
-    const Case cases[] = {{"a segment without endpoints", FONT8_TEXT, true},
-                          {"more segments before it than the cache holds", OBJLIB_TEXT, false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (bool endpointless : {true, false}) {
+        SCOPED_TRACE(endpointless ? "no endpoints" : "past the cache's room");
         Img img(Sized(64, 64));
-        Font font(TextFont(c.text, 16, img.get()));
+        Font font(TextFont(endpointless ? FONT8_TEXT : OBJLIB_TEXT, 16, img.get()));
         int32_t kept = 0;  // the first glyph with a segment: cached
         while (Glyph(font.get(), kept) == nullptr || Glyph(font.get(), kept)->segments->count == 0)
             ++kept;
         int32_t odd = font->glyphs->count - 1;
-        if (c.endpointless) {
+        if (endpointless) {
             odd = 'B';
             OBJ2D* bad = OBJ2DNew();
             SEG2D* s = SEG2DNew();
@@ -191,26 +184,22 @@ TEST(LfontCache, AGlyphItCannotHoldDoesNotRebuildIt) {
             OBJ2DFree(&old);
         }
         while (Glyph(font.get(), odd) == nullptr) --odd;
-        const auto draw = [&](int32_t code, IMG* into) {
-            font->image = into;
+        const auto draw = [&](int32_t code) {  // returns the picture of this draw alone
+            IMGClear(img.get());
             font->position->x = 0;
             font->code = code;
             LFONTDrawChar(font.get());
+            return std::vector<uint32_t>(img->pixels, img->pixels + 64 * 64);
         };
-        Img before(Sized(64, 64));
-        draw(odd, img.get());  // the one rebuild the new entry calls for
-        draw(kept, before.get());
+        draw(odd);  // the one rebuild the new entry calls for
+        const std::vector<uint32_t> before = draw(kept);
         SEG2D* first = static_cast<SEG2D*>(LISTGet(Glyph(font.get(), kept)->segments, 0));
         first->start->x += 3;
         first->end->x += 3;
-        for (int i = 0; i < 3; ++i) draw(odd, img.get());
-        Img after(Sized(64, 64));
-        draw(kept, after.get());
-        EXPECT_TRUE(IMGEqual(before.get(), after.get())) << "the cache was rebuilt";
+        for (int i = 0; i < 3; ++i) draw(odd);
+        EXPECT_TRUE(before == draw(kept)) << "the cache was rebuilt";
         LFONTGlyphsChanged(font.get());
-        Img announced(Sized(64, 64));
-        draw(kept, announced.get());
-        EXPECT_FALSE(IMGEqual(before.get(), announced.get()));
+        EXPECT_TRUE(before != draw(kept)) << "the announced edit was not drawn";
     }
 }
 
@@ -228,39 +217,37 @@ std::vector<uint32_t> Colours(const LFONT* font) {
 }
 
 // A run in a colour draws what recolouring the font and drawing the run
-// draws, cached glyphs or not, rotated or not; recolouring afterwards leaves
-// the same glyphs.
+// draws, cached or not, rotated or not; a recolour afterwards leaves the same glyphs.
 TEST(LfontCache, ARunInAColourIsARecolourAndARun) {
     struct Case {
         const char* what;
         const char* text;
         int32_t angle;
-    };
-    const Case cases[] = {
-        {"cached", FONT8_TEXT, 0}, {"rotated", FONT8_TEXT, 40}, {"past the cache", OBJLIB_TEXT, 0}};
+        int32_t first;  // the run's codes: first .. first + 15, all of them with glyphs
+    } const cases[] = {{"cached", FONT8_TEXT, 0, 'A'},
+                       {"rotated", FONT8_TEXT, 40, 'A'},
+                       {"past the cache", OBJLIB_TEXT, 0, 87 - 16}};  // the last 16 objects
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        Img plainImg(Sized(256, 256));
-        Img tintImg(Sized(256, 256));
-        Font plain(TextFont(c.text, 16, plainImg.get()));
-        Font tint(TextFont(c.text, 16, tintImg.get()));
-        std::string codes;  // every code the list has, below 128
-        for (int32_t i = 0; i < std::min(plain->glyphs->count, 128); ++i)
-            codes += static_cast<char>(i);
-        const auto n = static_cast<int32_t>(codes.size());
+        Img plainImg(Sized(256, 256)), tintImg(Sized(256, 256));
+        Font plain(TextFont(c.text, 16, plainImg.get())), tint(TextFont(c.text, 16, tintImg.get()));
+        std::string codes;
+        for (int32_t i = c.first; i < c.first + 16; ++i) codes += static_cast<char>(i);
         for (LFONT* f : {plain.get(), tint.get()}) {
             RNGSeed(11);
             LFONTRandomColors(f);
             f->angle = c.angle;
-            f->position->x = -40;
-            f->position->y = 20;
         }
         const std::vector<uint32_t> before = Colours(tint.get());
+        int32_t y = 20;  // a row of its own for each colour
         for (uint32_t colour : {0x00112233u, 0x00FFEE01u}) {
+            for (LFONT* f : {plain.get(), tint.get()}) *f->position = VEC2D{-40, y, 0};
+            y += 110;
             LFONTSetColor(plain.get(), colour);
-            LFONTDrawCycle(plain.get(), codes.data(), n, 5, 3 * n);
-            LFONTDrawCycleInColour(tint.get(), codes.data(), n, 5, 3 * n, colour);
+            LFONTDrawCycle(plain.get(), codes.data(), 16, 5, 48);
+            LFONTDrawCycleInColour(tint.get(), codes.data(), 16, 5, 48, colour);
         }
+        ASSERT_GT(256 * 256, std::count(plainImg->pixels, plainImg->pixels + 256 * 256, 0u));
         EXPECT_TRUE(IMGEqual(plainImg.get(), tintImg.get()));
         EXPECT_EQ(plain->position->x, tint->position->x);
         EXPECT_EQ(plain->code, tint->code);
