@@ -10,6 +10,7 @@
 #include "core/rng.h"
 #include "platform/fps.h"
 #include "platform/sdlkbd.h"
+#include "platform/sdlsnd.h"
 #include "sound/music.h"
 #include "sound/sample.h"
 #include "tests/demo/demo_support.h"
@@ -33,8 +34,17 @@ bool Same(const Flags& a, const Flags& b) {
 }
 
 // Start-up builders replace the process-wide objects; free the old ones first so
-// repeated builds in one test process leak nothing.
+// repeated builds in one test process leak nothing. The sound output of an
+// earlier start-up in this process may still queue the old bank's mix: empty
+// its queue first, so later frames do not play freed memory.
 void FreshBank() {
+    if (snd != nullptr) {
+        SDLSNDLock(snd);
+        while (LISTPop(snd->queue) != nullptr) {
+        }
+        snd->position = 0;
+        SDLSNDUnlock(snd);
+    }
     if (music != nullptr) MUSICFree(&music);
     RNGSeed(RNG_DEMO_SEED);
     MOXA7730BuildSoundBank();
