@@ -82,8 +82,8 @@ constexpr int32_t kNoStamp = -1;      // not made yet at this key
 constexpr int32_t kCannotStamp = -2;  // drawn by lines at this key
 
 struct Stamp {
-    int32_t first;  // its first offset, or kNoStamp / kCannotStamp
-    int32_t count;  // its offsets
+    int32_t first;                   // its first offset, or kNoStamp / kCannotStamp
+    int32_t count;                   // its offsets
     int64_t minX, maxX, minY, maxY;  // where the walks' points lie, from the pen
 };
 
@@ -98,7 +98,7 @@ struct LFONTCACHE {
     uint32_t colours[kCacheSegments];  // apart, so that recolouring is one plain fill
     // Stamps, for scale (stampKx, stampKy) and images stampWidth wide (0: none).
     int32_t stampKx, stampKy, stampWidth;
-    int32_t stampUsed;                  // offsets filled
+    int32_t stampUsed;  // offsets filled
     Stamp stamps[kCacheCodes];
     int32_t walkPoints[kCacheSegments];  // each cached segment's points in its stamp
     int32_t offsets[kStampPoints];
