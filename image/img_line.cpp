@@ -146,6 +146,9 @@ void Walk(uint32_t* pixels, ptrdiff_t at, int64_t n, int64_t e, int64_t d, int64
     }
 }
 
+// Walks of up to this many steps take the branch-free form below.
+constexpr int32_t kMaskedWalk = 32;
+
 // Both ends inside the image and a major delta of at least 2 (the common case
 // of glyph strokes): every delta fits in int32_t, and so does the walk.
 void InsideWalk(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour) {
@@ -156,29 +159,39 @@ void InsideWalk(IMG* img, int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32
     const ptrdiff_t sy = dy < 0 ? -w : w;
     dx = dx < 0 ? -dx : dx;
     dy = dy < 0 ? -dy : dy;
+    // Up to kMaskedWalk steps the minor step is taken without a branch (short
+    // strokes step in patterns a predictor has no time to learn; on long
+    // lines it learns them, and the branch's loop is the shorter chain):
+    // after e -= d the error lies in (-D, D], D < 2^31, so e - 1 is negative
+    // exactly when e <= 0, and its sign spread over the word masks the minor
+    // stride and the error's D in or out. The same additions, so the same
+    // points.
     uint32_t* p = img->pixels + static_cast<ptrdiff_t>(y1) * w + x1;
-    if (dx > dy) {
-        int32_t e = dx >> 1;
-        for (int32_t n = dx; n > 0; --n) {  // the last point is stored after the loop
+    const bool xMajor = dx > dy;
+    const int32_t major = xMajor ? dx : dy;
+    const int32_t minor = xMajor ? dy : dx;
+    const ptrdiff_t majorStride = xMajor ? sx : sy;
+    const ptrdiff_t minorStride = xMajor ? sy : sx;
+    int32_t e = major >> 1;
+    if (major > kMaskedWalk) {
+        for (int32_t n = major; n > 0; --n) {  // the last point is stored after the loop
             *p = colour;
-            p += sx;
-            e -= dy;
+            p += majorStride;
+            e -= minor;
             if (e <= 0) {
-                e += dx;
-                p += sy;
+                e += major;
+                p += minorStride;
             }
         }
-    } else {
-        int32_t e = dy >> 1;
-        for (int32_t n = dy; n > 0; --n) {
-            *p = colour;
-            p += sy;
-            e -= dx;
-            if (e <= 0) {
-                e += dy;
-                p += sx;
-            }
-        }
+        *p = colour;
+        return;
+    }
+    for (int32_t n = major; n > 0; --n) {
+        *p = colour;
+        e -= minor;
+        const int32_t step = (e - 1) >> 31;  // -1 when e <= 0, else 0
+        e += major & step;
+        p += majorStride + (minorStride & static_cast<ptrdiff_t>(step));
     }
     *p = colour;
 }

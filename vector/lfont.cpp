@@ -1,6 +1,8 @@
 // lfont.cpp: LFONT, vector text through OBJ2D glyphs.
 #include "vector/lfont.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 
 #include "core/report.h"
@@ -59,6 +61,32 @@ struct CacheEntry {
     int32_t first;         // the first packed segment; -1: not packed
 };
 
+// [SECTION] Stamps
+//
+// A glyph drawn without rotation whose walks' points all land inside the
+// image is drawn by IMGDrawLine without any clipping, and an unclipped walk
+// depends only on its two ends: its points are the start plus fixed steps.
+// (Not only the ends: a walk of one step along an axis takes its second point
+// one to the side, as the lines of one or two points do.) A stamp
+// holds those points for one scale and one image width as pixel offsets from
+// the pen's pixel, every segment's walk in drawing order (a shared end is
+// stored, and drawn, twice, as the lines draw it), so that such a glyph is
+// drawn by storing its colours at the offsets: the same pixels in the same
+// order. Stamps are made on a glyph's first draw at the current scale and
+// width, from the walk as img_line.cpp states it; a new scale or width
+// starts them over, as does a rebuilt cache. A glyph whose stamp would not
+// fit, or has a segment longer than kStampRun steps, is drawn by lines.
+constexpr int32_t kStampPoints = 16384;
+constexpr int64_t kStampRun = 1024;
+constexpr int32_t kNoStamp = -1;      // not made yet at this key
+constexpr int32_t kCannotStamp = -2;  // drawn by lines at this key
+
+struct Stamp {
+    int32_t first;                   // its first offset, or kNoStamp / kCannotStamp
+    int32_t count;                   // its offsets
+    int64_t minX, maxX, minY, maxY;  // where the walks' points lie, from the pen
+};
+
 }  // namespace
 
 struct LFONTCACHE {
@@ -68,6 +96,12 @@ struct LFONTCACHE {
     CacheEntry entries[kCacheCodes];
     CachedSegment segments[kCacheSegments];
     uint32_t colours[kCacheSegments];  // apart, so that recolouring is one plain fill
+    // Stamps, for scale (stampKx, stampKy) and images stampWidth wide (0: none).
+    int32_t stampKx, stampKy, stampWidth;
+    int32_t stampUsed;  // offsets filled
+    Stamp stamps[kCacheCodes];
+    int32_t walkPoints[kCacheSegments];  // each cached segment's points in its stamp
+    int32_t offsets[kStampPoints];
 };
 
 namespace {
@@ -97,6 +131,7 @@ void Rebuild(const LFONT* font) {
     cache->glyphs = font->glyphs;
     cache->glyphCount = font->glyphs->count;
     cache->used = 0;
+    cache->stampWidth = 0;  // the segments move: every stamp is made again
     for (int32_t code = 0; code < kCacheCodes; ++code) {
         cache->entries[code] = {};
         const OBJ2D* glyph = code < font->glyphs->count
@@ -147,6 +182,130 @@ void DrawCachedAt(const LFONTCACHE* cache, const CacheEntry& e, const VEC2D& sca
                     static_cast<int32_t>(static_cast<uint32_t>(s[i].y2) * ky + py),
                     tinted ? tint : colours[i]);
     }
+}
+
+// Makes the stamps start over for scale (kx, ky) and images width wide.
+void StartStamps(LFONTCACHE* cache, int32_t kx, int32_t ky, int32_t width) {
+    cache->stampKx = kx;
+    cache->stampKy = ky;
+    cache->stampWidth = width;
+    cache->stampUsed = 0;
+    for (Stamp& st : cache->stamps) st.first = kNoStamp;
+}
+
+// Appends the points of the unclipped walk from (x1, y1) to (x2, y2) (img_line.cpp's
+// reference form) as offsets y * width + x; false when it is longer than
+// kStampRun steps, an offset does not fit in int32_t or the store is full.
+bool StampWalk(LFONTCACHE* cache, int64_t x1, int64_t y1, int64_t x2, int64_t y2, int64_t width,
+               int32_t* points, Stamp* st) {
+    const int64_t dx = x2 > x1 ? x2 - x1 : x1 - x2;
+    const int64_t dy = y2 > y1 ? y2 - y1 : y1 - y2;
+    const int64_t sx = x2 < x1 ? -1 : 1;
+    const int64_t sy = y2 < y1 ? -1 : 1;
+    const bool xMajor = dx > dy;
+    const int64_t major = xMajor ? dx : dy;
+    const int64_t minor = xMajor ? dy : dx;
+    if (major > kStampRun || major + 1 > kStampPoints - cache->stampUsed) return false;
+    int64_t x = x1;
+    int64_t y = y1;
+    int64_t e = major >> 1;
+    for (int64_t n = major;; --n) {
+        const int64_t at = y * width + x;
+        if (at < INT32_MIN || at > INT32_MAX) return false;
+        cache->offsets[cache->stampUsed++] = static_cast<int32_t>(at);
+        st->minX = std::min(st->minX, x);
+        st->maxX = std::max(st->maxX, x);
+        st->minY = std::min(st->minY, y);
+        st->maxY = std::max(st->maxY, y);
+        if (n == 0) break;
+        if (xMajor) {
+            x += sx;
+        } else {
+            y += sy;
+        }
+        e -= minor;
+        if (e <= 0) {
+            e += major;
+            if (xMajor) {
+                y += sy;
+            } else {
+                x += sx;
+            }
+        }
+    }
+    *points = static_cast<int32_t>(major + 1);
+    return true;
+}
+
+// The segment ends of a cached glyph at the stamps' scale, from the pen: the
+// model point times the scale, wrapped to 32 bits as the draws wrap it.
+int32_t Scaled(int32_t v, int32_t k) {
+    return static_cast<int32_t>(static_cast<uint32_t>(v) * static_cast<uint32_t>(k));
+}
+
+// Makes the stamp of a cached glyph at the stamps' key.
+void MakeStamp(LFONTCACHE* cache, int32_t code, const CacheEntry& e) {
+    Stamp& st = cache->stamps[code];
+    const int32_t mark = cache->stampUsed;
+    st = {kCannotStamp, 0, INT64_MAX, INT64_MIN, INT64_MAX, INT64_MIN};
+    for (int32_t i = 0; i < e.segmentCount; ++i) {
+        const CachedSegment& g = cache->segments[e.first + i];
+        const int32_t x1 = Scaled(g.x1, cache->stampKx);
+        const int32_t y1 = Scaled(g.y1, cache->stampKy);
+        const int32_t x2 = Scaled(g.x2, cache->stampKx);
+        const int32_t y2 = Scaled(g.y2, cache->stampKy);
+        if (!StampWalk(cache, x1, y1, x2, y2, cache->stampWidth, &cache->walkPoints[e.first + i],
+                       &st)) {
+            cache->stampUsed = mark;
+            st.first = kCannotStamp;
+            return;
+        }
+    }
+    st.first = mark;
+    st.count = cache->stampUsed - mark;
+}
+
+// Draws a cached glyph by its stamp when every point of its walks lands
+// inside the image at the pen (IMGDrawLine then clips nothing); false
+// otherwise, and nothing is drawn.
+bool DrawStamped(LFONTCACHE* cache, int32_t code, const CacheEntry& e, const VEC2D& scale,
+                 const VEC2D& pen, IMG* image, bool tinted, uint32_t tint) {
+    if (image->pixels == nullptr || image->width <= 0) return false;  // the lines report
+    if (cache->stampWidth != image->width || cache->stampKx != scale.x ||
+        cache->stampKy != scale.y) {
+        StartStamps(cache, scale.x, scale.y, image->width);
+    }
+    Stamp& st = cache->stamps[code];
+    if (st.first == kNoStamp) MakeStamp(cache, code, e);
+    if (st.first < 0 || st.count == 0) return false;
+    const int64_t px = pen.x;
+    const int64_t py = pen.y;
+    if (px + st.minX < 0 || px + st.maxX >= image->width || py + st.minY < 0 ||
+        py + st.maxY >= image->height) {
+        return false;
+    }
+    // The ends land at pen + scaled point without wrapping (both are in range),
+    // so the walks are the stamp's from the pen's pixel.
+    // Counts and colours are read before the stores, which the compiler
+    // could not otherwise keep apart from them.
+    uint32_t* const pixels = image->pixels;
+    const ptrdiff_t base = static_cast<ptrdiff_t>(py * image->width + px);
+    const int32_t* at = cache->offsets + st.first;
+    if (tinted) {
+        const uint32_t colour = tint;
+        const int32_t count = st.count;
+        for (int32_t k = 0; k < count; ++k) pixels[base + at[k]] = colour;
+        return true;
+    }
+    const uint32_t* colours = cache->colours + e.first;
+    const int32_t* points = cache->walkPoints + e.first;
+    for (int32_t i = 0, n = e.segmentCount; i < n; ++i) {
+        const uint32_t colour = colours[i];
+        const int32_t count = points[i];
+        for (int32_t k = 0; k < count; ++k) pixels[base + at[k]] = colour;
+        at += count;
+    }
+    return true;
 }
 
 // The cached colours of code's glyph, after its points took colour.
@@ -204,6 +363,10 @@ void PoseAndDraw(LFONT* font, int32_t code, const Pose& pose, Tint tint = {}) {
     const CacheEntry* e =
         pose.angle == 0 && font->image != nullptr ? EntryFor(font, code, glyph) : nullptr;
     if (e != nullptr) {
+        if (DrawStamped(font->cache, code, *e, pose.scale, pose.pen, font->image, tint.on,
+                        tint.colour)) {
+            return;
+        }
         DrawCachedAt(font->cache, *e, pose.scale, pose.pen, font->image, tint.on, tint.colour);
     } else {
         if (tint.on) SetGlyphColour(font, code, glyph, tint.colour);

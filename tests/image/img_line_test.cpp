@@ -3,6 +3,7 @@
 // plain point-by-point walk over many lines, far-away and huge ones included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <random>
@@ -264,6 +265,23 @@ TEST(ImgLine, RandomLinesMatchThePlainWalk) {
             ASSERT_TRUE(SameAsReference(img.get(), x, y, x + in(-1, 1), y + in(-40, 40)));
             ASSERT_TRUE(SameAsReference(img.get(), x, y, x + in(-40, 40), y + in(-1, 1)));
         }
+    }
+}
+
+TEST(ImgLine, LinesWithinTheImageMatchThePlainWalk) {
+    // Both ends inside (the branch-free walk): every length up to past the
+    // smaller side, in every direction, on an image of odd width.
+    std::mt19937 rng(7730u);
+    auto in = [&rng](int32_t lo, int32_t hi) {
+        return std::uniform_int_distribution<int32_t>(lo, hi)(rng);
+    };
+    Img img(Sized(301, 203));
+    for (int i = 0; i < 20000; ++i) {
+        const int32_t reach = in(0, 1) == 0 ? 12 : 300;
+        const int32_t x1 = in(0, 300);
+        const int32_t y1 = in(0, 202);
+        ASSERT_TRUE(SameAsReference(img.get(), x1, y1, std::clamp(x1 + in(-reach, reach), 0, 300),
+                                    std::clamp(y1 + in(-reach, reach), 0, 202)));
     }
 }
 
