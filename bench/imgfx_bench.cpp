@@ -5,6 +5,11 @@
 // memcpy, IMGFXGlow5 (shift 3) and IMGFXBlur5, and reports the ratios as the
 // counters glow_vs_memcpy and blur_vs_memcpy. BM_ReferenceRatio does the same
 // for the per-pixel walk (the filter run in place takes it).
+//
+// BM_GlowBlurFadeLanes/<lanes> times the compose's one pass (glow, blur and
+// fade) with the widest lanes the machine has of at most 16, 8, 4 or 0
+// pixels (AVX-512, AVX2, SSE2, scalar), so that a machine without the widest
+// ones can be judged from one that has them.
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -13,6 +18,7 @@
 #include "core/rng.h"
 #include "image/img.h"
 #include "image/imgfx.h"
+#include "image/imgfx_pipe_internal.h"
 
 namespace {
 constexpr int32_t kSide = 256;
@@ -56,6 +62,22 @@ void BM_IMGFXBlur5(benchmark::State& state) {
     IMGFree(&dst);
 }
 BENCHMARK(BM_IMGFXBlur5);
+
+void BM_GlowBlurFadeLanes(benchmark::State& state) {
+    IMG* work = RandomImage(3);
+    IMG* glow = RandomImage(4);
+    IMG* out = RandomImage(5);
+    const auto lanes = static_cast<int32_t>(state.range(0));
+    for (auto _ : state) {
+        IMGFXGlowBlurFadeRows(work, glow, out, 3, 0x010101u, lanes);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kBytes));
+    IMGFree(&work);
+    IMGFree(&glow);
+    IMGFree(&out);
+}
+BENCHMARK(BM_GlowBlurFadeLanes)->Arg(16)->Arg(8)->Arg(4)->Arg(0);
 
 void BM_FilterRatios(benchmark::State& state) {
     IMG* src = RandomImage(3);

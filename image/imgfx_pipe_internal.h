@@ -1,11 +1,15 @@
 // imgfx_pipe_internal.h: the one pass of IMGFXGlowBlurFade on arguments it
 // accepts (three images of one size at most IMGFX_PIPE_WIDTH wide, apart, a
-// shift of at least 0), with the SIMD lanes or, `simd` false, the scalar
-// forms alone (what a build without SIMD runs). Not part of the interface:
-// the tests compare both with the three separate filters.
+// shift of at least 0), with the widest SIMD lanes the machine has of at
+// most `lanes` pixels: 16 (AVX-512), 8 (AVX2), 4 (SSE2 or WebAssembly), 0
+// (the scalar forms alone, what a build without SIMD runs). Not part of the
+// interface: the tests compare every width with the three separate filters.
 #pragma once
 #include <cstdint>
 
 #include "image/img.h"
 
-void IMGFXGlowBlurFadeRows(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32_t fade, bool simd);
+constexpr int32_t IMGFX_PIPE_LANES_WIDEST = 16;
+
+void IMGFXGlowBlurFadeRows(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32_t fade,
+                           int32_t lanes);

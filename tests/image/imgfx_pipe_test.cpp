@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "core/report.h"
 #include "core/rng.h"
@@ -53,14 +54,14 @@ void Separate(Three& t, int32_t shift, uint32_t fade) {
     IMGSubtract(t.work.get(), fade);
 }
 
-void ExpectSame(const Three& want, const Three& got, const char* what) {
+void ExpectSame(const Three& want, const Three& got, const std::string& what) {
     EXPECT_TRUE(IMGEqual(want.work.get(), got.work.get())) << what << ": work";
     EXPECT_TRUE(IMGEqual(want.glow.get(), got.glow.get())) << what << ": glow";
     EXPECT_TRUE(IMGEqual(want.out.get(), got.out.get())) << what << ": out";
 }
 
-// Every width from 1 to 40 (each lane width's tails), the demo's 256 and the
-// widest row, every shift class, fades with any top byte, 0 and white.
+// Every width from 1 to 40 (each lane width's tails, one to three vectors of
+// sixteen), the demo's 256 and the widest row, every shift class, fades with any top byte, 0 and white.
 TEST(ImgfxPipe, OnePassIsTheThreeFilters) {
     RNGSeed(77);
     const int32_t shifts[] = {0, 1, 2, 3, 7, 8, 9, INT32_MAX};
@@ -76,10 +77,13 @@ TEST(ImgfxPipe, OnePassIsTheThreeFilters) {
             Three fast = Clone(start);
             IMGFXGlowBlurFade(fast.work.get(), fast.glow.get(), fast.out.get(), shifts[k], fade);
             ExpectSame(want, fast, "lanes");
-            Three scalar = Clone(start);
-            IMGFXGlowBlurFadeRows(scalar.work.get(), scalar.glow.get(), scalar.out.get(), shifts[k],
-                                  fade, false);
-            ExpectSame(want, scalar, "scalar");
+            // Each lane width the machine has (0: the scalar forms alone).
+            for (const int32_t lanes : {0, 4, 8, 16}) {
+                Three got = Clone(start);
+                IMGFXGlowBlurFadeRows(got.work.get(), got.glow.get(), got.out.get(), shifts[k],
+                                      fade, lanes);
+                ExpectSame(want, got, lanes == 0 ? "scalar" : "lanes at most " + std::to_string(lanes));
+            }
         }
     }
 }
