@@ -369,8 +369,13 @@ int32_t ShiftWasm(const uint32_t* w, uint32_t* t, int32_t x, int32_t n, uint32_t
     }
 }
 
-int32_t GlowWasm(uint32_t* w, uint32_t* g, const uint32_t* t, uint32_t* h, uint32_t* l, int32_t x,
-                 int32_t n, uint32_t sub) {
+// The row buffers come in from their pixel -2 and the two forms below are
+// not inlined, so the compiler cannot fold that -2 back into each tap: a
+// WebAssembly load takes only a non-negative constant offset, and a negative
+// one costs the engine an address computation per load.
+__attribute__((noinline)) int32_t GlowWasm(uint32_t* w, uint32_t* g, const uint32_t* t2,
+                                           uint32_t* h, uint32_t* l, int32_t x, int32_t n,
+                                           uint32_t sub) {
     const v128_t colour = wasm_i32x4_splat(static_cast<int32_t>(kColour));
     const v128_t high = wasm_i32x4_splat(static_cast<int32_t>(kHigh));
     const v128_t low = wasm_i32x4_splat(static_cast<int32_t>(kLow));
@@ -378,8 +383,8 @@ int32_t GlowWasm(uint32_t* w, uint32_t* g, const uint32_t* t, uint32_t* h, uint3
     for (; x + 4 <= n; x += 4) {
         const v128_t c = wasm_v128_load(w + x);
         const v128_t around = wasm_u8x16_add_sat(
-            wasm_u8x16_add_sat(wasm_v128_load(t + x - 2), wasm_v128_load(t + x - 1)),
-            wasm_u8x16_add_sat(wasm_v128_load(t + x + 1), wasm_v128_load(t + x + 2)));
+            wasm_u8x16_add_sat(wasm_v128_load(t2 + x), wasm_v128_load(t2 + x + 1)),
+            wasm_u8x16_add_sat(wasm_v128_load(t2 + x + 3), wasm_v128_load(t2 + x + 4)));
         const v128_t v = wasm_v128_and(wasm_u8x16_add_sat(c, around), colour);
         wasm_v128_store(g + x, v);
         wasm_v128_store(w + x, wasm_u8x16_sub_sat(c, fade));
@@ -389,19 +394,21 @@ int32_t GlowWasm(uint32_t* w, uint32_t* g, const uint32_t* t, uint32_t* h, uint3
     return x;
 }
 
-v128_t SumWasm(const uint32_t* p) {
+// p2 points two pixels before the centre.
+v128_t SumWasm(const uint32_t* p2) {
     const v128_t four =
-        wasm_i8x16_add(wasm_i8x16_add(wasm_v128_load(p - 2), wasm_v128_load(p - 1)),
-                       wasm_i8x16_add(wasm_v128_load(p + 1), wasm_v128_load(p + 2)));
-    return wasm_i8x16_add(four, wasm_i16x8_shl(wasm_v128_load(p), 2));
+        wasm_i8x16_add(wasm_i8x16_add(wasm_v128_load(p2), wasm_v128_load(p2 + 1)),
+                       wasm_i8x16_add(wasm_v128_load(p2 + 3), wasm_v128_load(p2 + 4)));
+    return wasm_i8x16_add(four, wasm_i16x8_shl(wasm_v128_load(p2 + 2), 2));
 }
 
-int32_t BlurWasm(const uint32_t* h, const uint32_t* l, uint32_t* o, int32_t x, int32_t n) {
+__attribute__((noinline)) int32_t BlurWasm(const uint32_t* h2, const uint32_t* l2, uint32_t* o,
+                                           int32_t x, int32_t n) {
     const v128_t low = wasm_i32x4_splat(static_cast<int32_t>(kLow));
     for (; x + 4 <= n; x += 4) {
         wasm_v128_store(
             o + x,
-            wasm_i8x16_add(SumWasm(h + x), wasm_v128_and(wasm_u16x8_shr(SumWasm(l + x), 3), low)));
+            wasm_i8x16_add(SumWasm(h2 + x), wasm_v128_and(wasm_u16x8_shr(SumWasm(l2 + x), 3), low)));
     }
     return x;
 }
@@ -467,7 +474,7 @@ void PipeRow(uint32_t* w, uint32_t* g, uint32_t* o, uint32_t* t, uint32_t* h, ui
 #if IMGFX_PIPE_SSE2
     if (simd) x = GlowSse2(w, g, t, h, l, x, n, sub);
 #elif IMGFX_PIPE_WASM
-    if (simd) x = GlowWasm(w, g, t, h, l, x, n, sub);
+    if (simd) x = GlowWasm(w, g, t - 2, h, l, x, n, sub);
 #endif
     for (; x < n; ++x) {
         const uint32_t v = GlowOf(w[x], t[x - 2], t[x - 1], t[x + 1], t[x + 2]);
@@ -484,7 +491,7 @@ void PipeRow(uint32_t* w, uint32_t* g, uint32_t* o, uint32_t* t, uint32_t* h, ui
 #if IMGFX_PIPE_SSE2
     if (simd) x = BlurSse2(h, l, o, x, n);
 #elif IMGFX_PIPE_WASM
-    if (simd) x = BlurWasm(h, l, o, x, n);
+    if (simd) x = BlurWasm(h - 2, l - 2, o, x, n);
 #endif
     for (; x < n; ++x) o[x] = BlurOf(h + x, l + x);
 }

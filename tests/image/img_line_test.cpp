@@ -268,6 +268,16 @@ TEST(ImgLine, RandomLinesMatchThePlainWalk) {
     }
 }
 
+TEST(ImgLine, EveryShortStrokeMatchesThePlainWalk) {
+    // Both ends inside, every delta up to 34 in each direction from the
+    // middle of an image of odd width: every stroke of the branch-free walk
+    // (up to 32 steps) and the first ones past it.
+    Img img(Sized(71, 70));
+    for (int32_t dx = -34; dx <= 34; ++dx)
+        for (int32_t dy = -34; dy <= 34; ++dy)
+            ASSERT_TRUE(SameAsReference(img.get(), 35, 35, 35 + dx, 35 + dy));
+}
+
 TEST(ImgLine, LinesWithinTheImageMatchThePlainWalk) {
     // Both ends inside (the branch-free walk): every length up to past the
     // smaller side, in every direction, on an image of odd width.
