@@ -13,6 +13,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <string>
 
 #include "bench/cpu_lap_timer.h"
 #include "core/rng.h"
@@ -73,6 +74,7 @@ void BM_GlowBlurFadeLanes(benchmark::State& state) {
         benchmark::ClobberMemory();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kBytes));
+    state.SetLabel("ran " + std::to_string(IMGFXGlowBlurFadeLanes(lanes)) + " lanes");
     IMGFree(&work);
     IMGFree(&glow);
     IMGFree(&out);

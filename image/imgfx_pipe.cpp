@@ -536,6 +536,17 @@ void IMGFXGlowBlurFadeRows(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32
     }
 }
 
+int32_t IMGFXGlowBlurFadeLanes(int32_t lanes) {
+#if IMGFX_PIPE_WIDE
+    if (lanes >= 16 && HasAvx512()) return 16;
+    if (lanes >= 8 && HasAvx2()) return 8;
+#endif
+#if IMGFX_PIPE_SSE2 || IMGFX_PIPE_WASM
+    if (lanes >= 4) return 4;
+#endif
+    return 0;
+}
+
 void IMGFXGlowBlurFade(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32_t fade) {
     if (work == nullptr || glow == nullptr || out == nullptr) {
         IMGFXError();

@@ -13,3 +13,6 @@ constexpr int32_t IMGFX_PIPE_LANES_WIDEST = 16;
 
 void IMGFXGlowBlurFadeRows(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32_t fade,
                            int32_t lanes);
+// The lane width the one pass runs at most `lanes` wide on this machine and
+// build (for the benchmarks' labels).
+int32_t IMGFXGlowBlurFadeLanes(int32_t lanes);
