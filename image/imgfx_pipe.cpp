@@ -537,6 +537,7 @@ void IMGFXGlowBlurFadeRows(IMG* work, IMG* glow, IMG* out, int32_t shift, uint32
 }
 
 int32_t IMGFXGlowBlurFadeLanes(int32_t lanes) {
+    (void)lanes;  // nothing to choose in a build without SIMD
 #if IMGFX_PIPE_WIDE
     if (lanes >= 16 && HasAvx512()) return 16;
     if (lanes >= 8 && HasAvx2()) return 8;
